@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdint>
+
+// Tank angles are whole degrees; flight and camera arithmetic need radians.
+double degreesToRadians(std::int32_t degrees);
