@@ -1,0 +1,58 @@
+#pragma once
+
+// Which picture file feeds which texture. Texture names are fixed small numbers bound
+// directly with glBindTexture; nothing generates them. No GL here, so the loading order,
+// the missing-file messages and the camouflage look-ups are testable without a display.
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "render/bitmap_reader.h"
+
+class GameHost;
+
+enum TextureName : unsigned {
+    NoTexture = 0,
+    BlueCamoTexture = 1,     // camouflage 37 (Blue)
+    BlueCamo2Texture = 2,    // loaded, not used by any model
+    CityCamoTexture = 3,     // camouflage 39 (City)
+    ForestCamoTexture = 4,   // camouflage 40 (Forest)
+    Forest2CamoTexture = 5,  // camouflage 41 (Forest2)
+    TrackSideTexture = 6,
+    TrackFrontTexture1 = 7,  // upper slants of the tracks
+    TrackFrontTexture2 = 8,  // lower slants of the tracks
+    TrackLengthTexture = 9,  // track top and bottom
+    FloorTexture = 10,       // arena floor and the two scene boxes
+    FallCamoTexture = 11,    // camouflage 38 (Fall)
+    PrizeTexture = 14,
+};
+
+struct TextureEntry {
+    const char* fileName;
+    TextureName name;
+    bool mipmapped;
+};
+
+constexpr std::size_t textureCount = 12;
+
+// In loading order.
+const std::array<TextureEntry, textureCount>& textureTable();
+
+// The texture a camouflage id (37..41) draws with; NoTexture for any other id.
+TextureName textureForCamouflage(int camouflage);
+
+// The picture file of a camouflage id (37..41), for the previews in the player dialog;
+// empty for any other id.
+std::string camouflageBitmapFile(int camouflage);
+
+constexpr const char* missingFileCaption = "Error in Krellmont";
+std::string missingFileMessage(const std::string& fileName);
+
+using TextureUpload = std::function<void(const TextureEntry&, const RgbImage&)>;
+
+// Goes through the table in order, reading each file from `folder` (empty: the working
+// directory). A missing file is reported through the host, one message each, and skipped;
+// an unreadable or malformed one is skipped silently; each readable one is handed to
+// `upload`.
+void loadTextureBitmaps(GameHost& host, const std::string& folder, const TextureUpload& upload);

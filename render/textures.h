@@ -1,0 +1,21 @@
+#pragma once
+
+// Uploads the game's pictures into their fixed texture names. Needs a current GL context.
+
+#include <string>
+
+#include "render/texture_table.h"
+
+class GameHost;
+
+// Loads one picture file into a texture name: a missing file is reported through the host,
+// an unreadable one leaves the name without an image.
+void loadTexture(GameHost& host, const std::string& fileName, TextureName name, bool mipmapped);
+
+// Loads every texture of the table from the working directory, in the table's order.
+// Called once by the scene set-up.
+void loadTextures(GameHost& host);
+
+// Uploads decoded pixels to the texture currently bound to GL_TEXTURE_2D, with the game's
+// parameters (nearest filtering, repeat wrapping) and a matching unpack alignment.
+void uploadBoundTexture(const RgbImage& image, bool mipmapped);
