@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Team and player names live in fixed buffers of 24 bytes: at most 23 bytes of text.
+constexpr std::size_t nameCapacity = 24;
+
+// Copies text into a name buffer, cut to 23 bytes at a UTF-8 character boundary, so a
+// long entry never overflows and never leaves half a character behind.
+void copyName(char (&target)[nameCapacity], const std::string& text);
+
+// The longest prefix of text that fits a name buffer (same cut as copyName).
+std::string cutToName(const std::string& text);

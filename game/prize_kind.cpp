@@ -1,0 +1,11 @@
+#include "game/prize.h"
+#include "game/random.h"
+
+Prize::Prize(GameRandom& random) {
+    if (random.next() % 2 == 1) {
+        kind = CannonPrize;
+        return;
+    }
+    const int p = random.next() % 100;
+    kind = p < 50 ? WeakShieldPrize : (p < 85 ? MediumShieldPrize : StrongShieldPrize);
+}
