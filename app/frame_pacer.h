@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+// Decides, from readings of a monotonic tick counter, when the next frame is due.
+// Frames come at most once per frameInterval; time beyond the interval is dropped
+// rather than carried over, so a stall gives one late frame, never a burst.
+class FramePacer {
+  public:
+    static constexpr float frameInterval = 0.016666668f;
+
+    // A frequency of 0 means there is no counter: every idle pass then gets a frame.
+    FramePacer(std::int64_t counterFrequency, std::int64_t startCounter);
+
+    // One idle pass at counter reading `now`. True when a frame should be drawn.
+    bool idlePass(std::int64_t now);
+
+    // Seconds still missing before the next idle pass would draw (0 when due, or
+    // when there is no counter).
+    double secondsUntilDue() const;
+
+    bool hasCounter() const { return hasCounter_; }
+    float frameAccumulator() const { return frameAccumulator_; }
+
+  private:
+    bool hasCounter_;
+    std::int64_t counterFrequency_;
+    std::int64_t lastCounter_;
+    float frameAccumulator_ = 0.0f;
+};

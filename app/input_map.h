@@ -1,0 +1,54 @@
+#pragma once
+
+// What the player can do to the current tank, from a key, a character or a panel button.
+enum class TankAction {
+    None,
+    Fire,
+    PowerUp,        // +1.0
+    PowerDown,      // -1.0
+    PowerUpFine,    // +0.1
+    PowerDownFine,  // -0.1
+    RaiseCannon,
+    LowerCannon,
+    TurretCounterClockwise,
+    TurretClockwise,
+    DriveForward,
+    DriveBackward,
+    TurnClockwise,
+    TurnCounterClockwise,
+};
+
+// The keys the game listens to, independent of the windowing library.
+enum class GameKey {
+    Other,
+    Enter,
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    KeypadPlus,
+    KeypadMinus,
+    Up,
+    Down,
+    Left,
+    Right,
+};
+
+TankAction actionForKey(GameKey key);
+TankAction actionForCharacter(char c);
+
+// Panel button ids: 1 "Shoot", 2 "Forward", 3 "Backward", 4 "Clkwse", 5 "C-Clkwse",
+// 6 "+", 7 "-", 8 "Raise", 9 "Lower", 10 "ClkWse", 11 "C-ClkWse"; others do nothing.
+TankAction actionForPanelButton(int buttonId);
+
+// Why keyboard input may not reach the game right now.
+struct InputGate {
+    bool gameExists = false;
+    bool shotInProgress = false;
+    bool modalOpen = false;
+    bool textFieldHasKeyboard = false;
+
+    bool keyboardReachesGame() const {
+        return gameExists && !shotInProgress && !modalOpen && !textFieldHasKeyboard;
+    }
+};

@@ -1,0 +1,110 @@
+#include "app/platform_window.h"
+
+namespace {
+
+// Double-buffered RGBA with 8 bits per colour channel (the 32 colour bits of a true
+// colour display include padding, not alpha) and the deepest depth buffer offered.
+SDL_Window* createWithNearestPixelFormat(const std::string& title, Uint32 flags) {
+    const int depthSizes[] = {32, 24, 16};
+    for (int depth : depthSizes) {
+        SDL_GL_ResetAttributes();
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth);
+        SDL_Window* window =
+            SDL_CreateWindow(title.c_str(), 0, 0, PlatformWindow::initialWidth,
+                             PlatformWindow::initialHeight, flags | SDL_WINDOW_OPENGL);
+        if (window != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Tells a display that cannot make windows at all from one that has no GL format.
+bool plainWindowPossible() {
+    SDL_Window* probe = SDL_CreateWindow("", 0, 0, 16, 16, SDL_WINDOW_HIDDEN);
+    if (probe == nullptr) {
+        return false;
+    }
+    SDL_DestroyWindow(probe);
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
+                                                       std::string& failure) {
+    std::unique_ptr<PlatformWindow> self(new PlatformWindow());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        failure = "failed to register windows class";
+        return nullptr;
+    }
+    self->videoInitialised_ = true;
+
+    self->window_ = createWithNearestPixelFormat(title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (self->window_ == nullptr) {
+        failure = plainWindowPossible() ? "unable to choose a suitable pixel format"
+                                        : "failed to create window";
+        return nullptr;
+    }
+
+    self->context_ = SDL_GL_CreateContext(self->window_);
+    if (self->context_ == nullptr) {
+        failure = "unable to create opengl rendering context";
+        return nullptr;
+    }
+    if (SDL_GL_MakeCurrent(self->window_, self->context_) != 0) {
+        failure = "unable to make rendering context the current one";
+        return nullptr;
+    }
+    int doubleBuffered = 0;
+    if (SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubleBuffered) != 0 || doubleBuffered == 0) {
+        failure = "unable to set the pixel format";
+        return nullptr;
+    }
+    // The loop paces frames itself; waiting for the display's refresh on top of
+    // that would halve the rate whenever a frame misses a refresh.
+    SDL_GL_SetSwapInterval(0);
+    return self;
+}
+
+PlatformWindow::~PlatformWindow() {
+    if (context_ != nullptr) {
+        SDL_GL_DeleteContext(context_);
+    }
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+    }
+    if (videoInitialised_) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+}
+
+void PlatformWindow::loadIcon(const char* bitmapFile) {
+    SDL_Surface* icon = SDL_LoadBMP(bitmapFile);
+    if (icon == nullptr) {
+        return;
+    }
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+}
+
+void PlatformWindow::showMaximised() {
+    SDL_ShowWindow(window_);
+    SDL_MaximizeWindow(window_);
+}
+
+void PlatformWindow::swapBuffers() {
+    SDL_GL_SwapWindow(window_);
+}
+
+bool PlatformWindow::minimised() const {
+    return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
+}
+
+void PlatformWindow::drawableSize(int& width, int& height) const {
+    SDL_GL_GetDrawableSize(window_, &width, &height);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// A failure before the program can run: shown in a system message box captioned
+// "error" and written to standard error. The caller then ends with a non-zero status.
+int reportStartupFailure(const std::string& message);
+
+// The status with which a failed start-up ends the process.
+constexpr int startupFailureExitCode = 1;
