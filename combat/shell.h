@@ -10,6 +10,7 @@
 struct Shell {
     static constexpr float radius = 0.24f;    // sphere test and drawing
     static constexpr float halfSide = 0.24f;  // box
+    static constexpr double timeStepPerFrame = 0.04;
 
     std::int32_t turretAngle = 0;
     std::int32_t heading = 0;

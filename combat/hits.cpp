@@ -1,0 +1,55 @@
+#include "combat/hits.h"
+
+#include "combat/shell.h"
+#include "game/collision.h"
+#include "game/prize.h"
+#include "game/roster.h"
+
+#include <cmath>
+
+namespace {
+// The shell as a sphere, for the shield test.
+constexpr double shellSphereRadius = 0.24;
+}  // namespace
+
+double distanceBetween(const Vec3& a, const Vec3& b) {
+    const double dx = static_cast<double>(a.x) - b.x;
+    const double dy = static_cast<double>(a.y) - b.y;
+    const double dz = static_cast<double>(a.z) - b.z;
+    const float horizontal = static_cast<float>(std::sqrt(dz * dz + dx * dx));
+    return std::sqrt(static_cast<double>(horizontal) * horizontal + dy * dy);
+}
+
+bool spheresIntersect(const Vec3& centreA, double radiusA, const Vec3& centreB, double radiusB) {
+    return distanceBetween(centreA, centreB) <= radiusA + radiusB;
+}
+
+HitResult testTeamHit(const Shell& shell, Team& team) {
+    for (Player* player = team.firstPlayer; player != nullptr; player = player->next) {
+        for (Tank* tank = player->firstTank; tank != nullptr; tank = tank->next) {
+            if (tank->destroyed) {
+                continue;
+            }
+            if (tank->shieldActive) {
+                if (spheresIntersect(shell.position, shellSphereRadius, tank->position,
+                                     shieldRadius)) {
+                    tank->shieldStrength -= shieldWearPerHit;
+                    if (tank->shieldStrength <= 0.0f) {
+                        tank->shieldActive = false;
+                    }
+                    return ShieldHit;
+                }
+                continue;
+            }
+            if (boxesOverlap(shell.box, tank->box)) {
+                tank->destroyed = true;
+                return TankDestroyed;
+            }
+        }
+    }
+    return NoHit;
+}
+
+HitResult testPrizeHit(const Shell& shell, const Prize& prize) {
+    return boxesOverlap(shell.box, prize.box) ? PrizeHit : NoHit;
+}

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "combat/flight.h"
+#include "combat/launch.h"
+#include "tests/core/combat_fixtures.h"
+
+namespace {
+
+// Team A fires from (30, 0, 0) towards -x; team B has a tank far away to take the turn.
+class ShellFlight : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        shooter = &scene.addPlayerWithTank(scene.world.teamA, 30.0f, 0.0f);
+        scene.addPlayerWithTank(scene.world.teamB, -100.0f, 100.0f);
+        scene.world.currentTeam = &scene.world.teamA;
+        scene.world.shotInProgress = true;
+    }
+    void fire(int cannons = 1) {
+        shooter->cannonCount = cannons;
+        shooter->layOutCannons();
+        ASSERT_EQ(launchVolley(scene.world), cannons);
+    }
+    CombatScene scene;
+    Tank* shooter = nullptr;
+};
+
+TEST_F(ShellFlight, RaisedShotIsDrawnEveryFrameAndEndsOnTheFloorInFrame56) {
+    fire();
+    const Shell* shell = scene.world.shells[0].get();
+    updateShells(scene.world, scene.host, scene.painter);
+    EXPECT_DOUBLE_EQ(shell->flightTime, 0.04);  // first drawn one step after launch
+    EXPECT_LT(scene.painter.positions[0].x, 22.757f);
+
+    const int frames = 1 + scene.runVolley();
+    EXPECT_EQ(frames, 56);
+    ASSERT_EQ(scene.painter.positions.size(), 56u);  // drawn once more where it sank
+    const Vec3 last = scene.painter.positions.back();
+    EXPECT_NEAR(last.x, 6.918, 1e-3);
+    EXPECT_EQ(last.z, 0.0f);
+    EXPECT_LE(last.y, 0.0f);
+    EXPECT_GT(scene.painter.positions[54].y, 0.0f);
+    EXPECT_EQ(scene.world.shellsInFlight, 0);
+    EXPECT_FALSE(scene.world.shells[0]);
+}
+
+TEST_F(ShellFlight, FlatShotEndsInFrame24) {
+    shooter->elevation = 0;
+    fire();
+    EXPECT_EQ(scene.runVolley(), 24);
+    EXPECT_NEAR(scene.painter.positions.back().x, 11.4, 1e-3);
+}
+
+TEST_F(ShellFlight, PathIsClosedFormSoItDoesNotDependOnHowOftenItIsEvaluated) {
+    fire();
+    Shell once = *scene.world.shells[0];
+    once.flightTime = 1.0;
+    updatePosition(once);
+    Shell stepped = *scene.world.shells[0];
+    for (int i = 0; i < 25; ++i) {
+        stepped.flightTime += 0.04;
+        updatePosition(stepped);
+    }
+    EXPECT_NEAR(stepped.position.x, once.position.x, 1e-4);
+    EXPECT_NEAR(stepped.position.y, once.position.y, 1e-4);
+    EXPECT_NEAR(once.position.y, 8.4926 + 7.0711 - 4.905, 1e-3);
+    const Corners expected = shellLayoutCorners(once.box);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(once.corners[i].y, expected[i].y);
+}
+
+TEST_F(ShellFlight, LaterShellMovesDownAndStillFliesInTheFrameTheFirstEnds) {
+    fire(2);
+    Shell* second = scene.world.shells[1].get();
+    scene.world.shells[0]->verticalSpeed = 0.0;  // slot 0 lands long before slot 1
+    int frames = 0;
+    while (scene.world.shellsInFlight == 2) {
+        scene.painter.clear();
+        updateShells(scene.world, scene.host, scene.painter);
+        ++frames;
+    }
+    ASSERT_EQ(scene.world.shellsInFlight, 1);
+    EXPECT_EQ(scene.world.shells[0].get(), second);
+    EXPECT_FALSE(scene.world.shells[1]);
+    ASSERT_EQ(scene.painter.painted.size(), 2u);  // both drawn in that frame
+    EXPECT_EQ(scene.painter.painted[1], second);
+    EXPECT_NEAR(second->flightTime, frames * 0.04, 1e-9);
+    EXPECT_EQ(scene.turnsPassed(), 0);
+}
+
+TEST_F(ShellFlight, VolleyEndingInOneFramePassesTheTurnOnceAfterTheLastShell) {
+    fire(5);
+    const int frames = scene.runVolley();
+    EXPECT_EQ(frames, 56);
+    EXPECT_EQ(scene.turnsPassed(), 1);
+    EXPECT_EQ(scene.world.currentTeam, &scene.world.teamB);
+    EXPECT_FALSE(scene.world.shotInProgress);
+    EXPECT_TRUE(scene.host.sounds.empty());   // the floor ends shells silently
+    EXPECT_EQ(scene.host.readoutChanges, 1);  // only passTurn's
+}
+
+TEST_F(ShellFlight, BarrierStopsAShellTouchingItsTopButNotOnePassingAbove) {
+    shooter->power = 20.0f;
+    fire();
+    // Find the lowest the shell's box comes while it spans the barrier's x range.
+    Shell probe = *scene.world.shells[0];
+    float lowestOverBarrier = 1e9f;
+    int frameOverBarrier = 0;
+    for (int f = 1; f < 1000; ++f) {
+        probe.flightTime = f * 0.04;
+        updatePosition(probe);
+        if (probe.box.xmin <= 0.5f && probe.box.xmax >= -0.5f &&
+            probe.box.ymin < lowestOverBarrier) {
+            lowestOverBarrier = probe.box.ymin;
+            frameOverBarrier = f;
+        }
+    }
+    ASSERT_GT(frameOverBarrier, 0);
+    ASSERT_GT(lowestOverBarrier, 1.0f);
+
+    scene.setBarrierHeight(std::nextafter(lowestOverBarrier, 0.0f));
+    int framesRun = scene.runVolley();
+    EXPECT_GT(framesRun, frameOverBarrier);  // flew over and on
+
+    scene.world.currentTeam = &scene.world.teamA;
+    scene.painter.clear();
+    fire();
+    scene.setBarrierHeight(lowestOverBarrier);  // touches the top face
+    EXPECT_EQ(scene.runVolley(), frameOverBarrier);
+    EXPECT_EQ(static_cast<int>(scene.painter.positions.size()), frameOverBarrier);
+    EXPECT_TRUE(scene.host.sounds.empty());
+    EXPECT_EQ(scene.turnsPassed(), 2);
+}
+
+TEST_F(ShellFlight, ShellBeyondTheFloorEdgeFliesOnUntilItSinks) {
+    scene.world.arena.halfSide = 60.0f;
+    scene.world.arena.rebuild();
+    shooter->heading = 90;  // towards +z, off the floor after 30 units
+    shooter->power = 30.0f;
+    fire();
+    scene.runVolley();
+    EXPECT_GT(scene.painter.positions.back().z, 60.0f);
+    EXPECT_LE(scene.painter.positions.back().y, 0.0f);
+}
+
+TEST_F(ShellFlight, PausedPaintingDrawsEveryShellWithoutMovingIt) {
+    fire(3);
+    updateShells(scene.world, scene.host, scene.painter);
+    const Vec3 before = scene.world.shells[2]->position;
+    scene.painter.clear();
+    for (int i = 0; i < 10; ++i)
+        paintShellsPaused(scene.world, scene.painter);
+    EXPECT_EQ(scene.painter.painted.size(), 30u);
+    EXPECT_EQ(scene.world.shells[2]->position.x, before.x);
+    EXPECT_DOUBLE_EQ(scene.world.shells[2]->flightTime, 0.04);
+    EXPECT_EQ(scene.world.shellsInFlight, 3);
+}
+
+TEST(RemoveShell, ClosesTheGapAndIgnoresSlotsOutOfUse) {
+    GameWorld world;
+    Shell* kept[3];
+    for (int i = 0; i < 3; ++i) {
+        world.shells[i] = std::make_unique<Shell>();
+        kept[i] = world.shells[i].get();
+    }
+    world.shellsInFlight = 3;
+    removeShell(world, 3);
+    removeShell(world, -1);
+    EXPECT_EQ(world.shellsInFlight, 3);
+    removeShell(world, 1);
+    EXPECT_EQ(world.shellsInFlight, 2);
+    EXPECT_EQ(world.shells[0].get(), kept[0]);
+    EXPECT_EQ(world.shells[1].get(), kept[2]);
+    removeShell(world, 0);
+    removeShell(world, 0);
+    removeShell(world, 0);
+    EXPECT_EQ(world.shellsInFlight, 0);
+    for (const auto& slot : world.shells)
+        EXPECT_FALSE(slot);
+}
+
+}  // namespace
