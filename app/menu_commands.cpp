@@ -1,0 +1,60 @@
+#include "app/menu_commands.h"
+
+#include "ui/menu_model.h"
+
+namespace {
+
+void choosePolygonMode(PolygonMode mode, ViewSettings& view, MenuModel& menu, GlSwitches& gl) {
+    gl.polygonMode(mode);
+    view.polygonMode = mode;
+    menu.setChecked(WireframeCommand, mode == PolygonMode::Wireframe);
+    menu.setChecked(SolidShadingCommand, mode == PolygonMode::SolidShading);
+    menu.setChecked(TextureMappingCommand, mode == PolygonMode::TextureMapping);
+}
+
+void chooseCameraCentre(CameraCentre centre, ViewSettings& view, MenuModel& menu) {
+    view.cameraCentre = centre;
+    menu.setChecked(CenterOfArenaCommand, centre == CameraCentre::CenterOfArena);
+    menu.setChecked(CurrentTankCommand, centre == CameraCentre::CurrentTank);
+}
+
+}  // namespace
+
+ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu, GlSwitches& gl) {
+    switch (commandId) {
+        case NewGameCommand:
+            return ProgramRequest::NewGame;
+        case ExitCommand:
+            return ProgramRequest::Exit;
+        case HelpCommand:
+            return ProgramRequest::Help;
+        case AboutCommand:
+            return ProgramRequest::About;
+        case WireframeCommand:
+            choosePolygonMode(PolygonMode::Wireframe, view, menu, gl);
+            return ProgramRequest::None;
+        case SolidShadingCommand:
+            choosePolygonMode(PolygonMode::SolidShading, view, menu, gl);
+            return ProgramRequest::None;
+        case TextureMappingCommand:
+            choosePolygonMode(PolygonMode::TextureMapping, view, menu, gl);
+            return ProgramRequest::None;
+        case CenterOfArenaCommand:
+            chooseCameraCentre(CameraCentre::CenterOfArena, view, menu);
+            return ProgramRequest::None;
+        case CurrentTankCommand:
+            chooseCameraCentre(CameraCentre::CurrentTank, view, menu);
+            return ProgramRequest::None;
+        case WebsiteCommand:
+            return ProgramRequest::Website;
+        case AntialiasingCommand:
+            view.antialiasing = !view.antialiasing;
+            gl.polygonSmoothing(view.antialiasing);
+            menu.setChecked(AntialiasingCommand, view.antialiasing);
+            return ProgramRequest::None;
+        case ShieldsCommand:
+            return ProgramRequest::Shields;
+        default:
+            return ProgramRequest::None;
+    }
+}

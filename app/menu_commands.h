@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/camera.h"
+#include "render/polygon_mode.h"
+
+class MenuModel;
+
+// The view choices the Options menu makes.
+struct ViewSettings {
+    PolygonMode polygonMode = PolygonMode::TextureMapping;
+    CameraCentre cameraCentre = CameraCentre::CurrentTank;
+    bool antialiasing = false;
+};
+
+// Where the Options menu's choices reach the GL state; tests record the calls.
+class GlSwitches {
+  public:
+    virtual ~GlSwitches() = default;
+    virtual void polygonMode(PolygonMode mode) = 0;
+    virtual void polygonSmoothing(bool on) = 0;
+};
+
+// The real switches, on the current GL context.
+class CurrentContextSwitches : public GlSwitches {
+  public:
+    void polygonMode(PolygonMode mode) override { applyPolygonMode(mode); }
+    void polygonSmoothing(bool on) override { setPolygonSmoothing(on); }
+};
+
+// What a menu command leaves for the program to do beyond settings and check marks.
+enum class ProgramRequest {
+    None,
+    NewGame,
+    Exit,
+    Help,
+    About,
+    Website,
+    Shields,
+};
+
+// Runs a menu command: view settings change at once, with their GL state and check
+// marks in step; the rest is returned as a request. Unknown ids do nothing.
+ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu, GlSwitches& gl);
