@@ -1,0 +1,57 @@
+#include "ui/views.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr const char* aboutTitle = "About Krellmont";
+constexpr const char* versionString = "3.0";
+const char* const aboutLines[] = {
+    "A turn-based tank artillery game for two teams at one keyboard.",
+    "Drive, aim and fire across the divider; the last team standing wins.",
+    "Written in C++17 with SDL2, OpenGL and Dear ImGui.",
+};
+
+}  // namespace
+
+bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSerial) {
+    if (!ImGui::IsPopupOpen(aboutTitle)) {
+        ImGui::OpenPopup(aboutTitle);
+    }
+    centreNextWindow();
+    bool open = true;
+    // No close box and no Escape: the box closes only through "OK".
+    if (!ImGui::BeginPopupModal(
+            aboutTitle, nullptr,
+            ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings)) {
+        return open;
+    }
+    const float iconSize = 32.0f;
+    if (icon != 0) {
+        ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(icon)),
+                     ImVec2(iconSize, iconSize));
+    } else {
+        ImGui::Dummy(ImVec2(iconSize, iconSize));
+    }
+    ImGui::SameLine(0.0f, 16.0f);
+    ImGui::BeginGroup();
+    ImGui::Text("Version %s", versionString);
+    for (const char* line : aboutLines) {
+        ImGui::TextUnformatted(line);
+    }
+    ImGui::EndGroup();
+    ImGui::Dummy(ImVec2(0.0f, 6.0f));
+    const float buttonWidth = 75.0f;
+    const float available = ImGui::GetContentRegionAvail().x;
+    if (available > buttonWidth) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);
+    }
+    const bool focused = ImGui::IsWindowFocused();
+    if (ImGui::Button("OK", ImVec2(buttonWidth, 0.0f)) || (focused && enterPressed())) {
+        ImGui::CloseCurrentPopup();
+        open = false;
+    }
+    drawMessageBoxView(messages, messageSerial);
+    ImGui::EndPopup();
+    return open;
+}

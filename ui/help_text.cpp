@@ -1,0 +1,92 @@
+#include "ui/help_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void trimTrailingSpace(std::string& s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
+        s.pop_back();
+    }
+}
+
+// Blank lines around a section's text only push it apart from its title.
+void trimBlankLines(std::string& body) {
+    std::size_t start = 0;
+    while (start < body.size() && body[start] == '\n') {
+        ++start;
+    }
+    body.erase(0, start);
+    while (!body.empty() && body.back() == '\n') {
+        body.pop_back();
+    }
+}
+
+bool isBlank(const std::string& s) {
+    return s.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+void finish(HelpDocument& doc, HelpSection& section, bool opened) {
+    trimBlankLines(section.body);
+    if (opened || !isBlank(section.body)) {
+        doc.sections.push_back(std::move(section));
+    }
+    section = HelpSection{};
+}
+
+}  // namespace
+
+HelpDocument parseHelpText(const std::string& text) {
+    HelpDocument doc;
+    HelpSection current;
+    bool opened = false;  // current has a title line
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        // A stray NUL would end the text early wherever it is handed on as a C string.
+        line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
+        trimTrailingSpace(line);
+        if (line.size() >= 2 && line[0] == '#' && line[1] == ' ') {
+            finish(doc, current, opened);
+            current.title = line.substr(2);
+            const std::size_t first = current.title.find_first_not_of(" \t");
+            current.title.erase(0, first == std::string::npos ? current.title.size() : first);
+            opened = true;
+            continue;
+        }
+        current.body += line;
+        current.body += '\n';
+    }
+    finish(doc, current, opened);
+    return doc;
+}
+
+bool loadHelpFile(const std::string& path, HelpDocument& document) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file) {
+        return false;
+    }
+    std::string text;
+    char chunk[16384];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+        text.append(chunk, got);
+    }
+    if (std::ferror(file.get())) {
+        return false;
+    }
+    document = parseHelpText(text);
+    return true;
+}
+
+std::string helpFailedMessage(const std::string& path) {
+    return "Failed to open '" + path + "'";
+}

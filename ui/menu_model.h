@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Command ids of the main menu; the program dispatches them.
+enum MenuCommand : int {
+    NewGameCommand = 1,
+    ExitCommand = 3,
+    HelpCommand = 4,
+    AboutCommand = 5,
+    WireframeCommand = 6,
+    SolidShadingCommand = 7,
+    TextureMappingCommand = 8,
+    CenterOfArenaCommand = 11,
+    CurrentTankCommand = 12,
+    WebsiteCommand = 13,
+    AntialiasingCommand = 14,
+    ShieldsCommand = 16,
+};
+
+// One entry of the menu bar: a drop-down or submenu (children), a command item or a separator.
+struct MenuItem {
+    std::string text;   // resource text; "&" marks the mnemonic letter
+    int commandId = 0;  // 0 for drop-downs, submenus and separators
+    bool checked = false;
+    bool enabled = true;
+    bool separator = false;
+    std::vector<MenuItem> children;
+};
+
+// The main window's menu as plain data: what the menu bar shows, which items carry a check
+// mark and which are greyed. Starts as the resource defines it (all enabled, "texture
+// mapping" and "Current Tank" checked); the program greys the game items at start-up.
+class MenuModel {
+  public:
+    MenuModel();
+
+    const std::vector<MenuItem>& dropDowns() const { return dropDowns_; }
+
+    // Both return false, changing nothing, when no item carries the id.
+    bool setChecked(int commandId, bool checked);
+    bool setEnabled(int commandId, bool enabled);
+    bool isChecked(int commandId) const;
+    bool isEnabled(int commandId) const;
+    // Null when no item carries the id.
+    const MenuItem* find(int commandId) const;
+
+    // True enables the camera-centre and polygon-mode items, leaving "Shields" alone (it
+    // follows the current tank); false greys those and "Shields" too.
+    void setGameItemsEnabled(bool enabled);
+
+  private:
+    MenuItem* findMutable(int commandId);
+
+    std::vector<MenuItem> dropDowns_;
+};
+
+// The text as shown: "&" mnemonic markers removed, "&&" kept as one "&".
+std::string menuDisplayText(const std::string& resourceText);

@@ -1,0 +1,28 @@
+#include "ui/views.h"
+
+void centreNextWindow() {
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f), ImGuiCond_Appearing,
+                            ImVec2(0.5f, 0.5f));
+}
+
+bool enterPressed() {
+    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter), false) ||
+           ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_KeyPadEnter), false);
+}
+
+bool escapePressed() {
+    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false);
+}
+
+std::string safeTitle(const std::string& text) {
+    std::string title;
+    title.reserve(text.size());
+    for (char c : text) {
+        if (c == '#' && !title.empty() && title.back() == '#') {
+            title += ' ';
+        }
+        title += c;
+    }
+    return title;
+}

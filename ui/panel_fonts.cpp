@@ -1,0 +1,90 @@
+#include "ui/views.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Dialogs, menus and button captions use the regular face at this em height.
+constexpr float dialogEmPixels = 13.0f;
+
+struct FontFace {
+    std::vector<unsigned char> bytes;
+    bool usable = false;
+};
+
+FontFace loadFace(const char* pattern) {
+    FontFace face;
+    face.usable = readFontFile(findFontFile(pattern), face.bytes) &&
+                  lineHeightForEm(face.bytes, 10.0f) > 0.0f;
+    return face;
+}
+
+// The atlas takes ownership of a copy made with ImGui's allocator.
+ImFont* addFace(ImFontAtlas& atlas, const FontFace& face, float emPixels) {
+    if (!face.usable) {
+        return nullptr;
+    }
+    const float pixelHeight = lineHeightForEm(face.bytes, emPixels);
+    void* copy = ImGui::MemAlloc(face.bytes.size());
+    if (copy == nullptr) {
+        return nullptr;
+    }
+    std::memcpy(copy, face.bytes.data(), face.bytes.size());
+    ImFontConfig config;
+    config.OversampleH = 2;
+    config.OversampleV = 1;
+    config.PixelSnapH = true;
+    ImFont* font = atlas.AddFontFromMemoryTTF(copy, static_cast<int>(face.bytes.size()),
+                                              std::round(pixelHeight), &config);
+    if (font == nullptr) {
+        ImGui::MemFree(copy);
+    }
+    return font;
+}
+
+}  // namespace
+
+PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages) {
+    const FontFace regular = loadFace("Arial");
+    const FontFace bold = loadFace("Arial:bold");
+
+    // The first font added is ImGui's default: menus and dialogs. Without a usable face
+    // ImGui's built-in font stands in.
+    if (addFace(atlas, regular, dialogEmPixels) == nullptr) {
+        atlas.AddFontDefault();
+    }
+    PanelFonts fonts;
+    for (std::size_t i = 0; i < panelFontSpecs.size(); ++i) {
+        const PanelFontSpec& spec = panelFontSpecs[i];
+        fonts.fonts[i] =
+            addFace(atlas, spec.bold ? bold : regular, static_cast<float>(spec.emPixels));
+        if (fonts.fonts[i] == nullptr) {
+            messages.push(spec.failureMessage, fontFailureCaption);
+        }
+    }
+    return fonts;
+}
+
+int fontLineHeight(const ImFont* font) {
+    if (font == nullptr) {
+        font = ImGui::GetFont();
+    }
+    return static_cast<int>(std::lround(font->Ascent - font->Descent));
+}
+
+int fontDescent(const ImFont* font) {
+    if (font == nullptr) {
+        font = ImGui::GetFont();
+    }
+    return static_cast<int>(std::lround(-font->Descent));
+}
+
+int textWidth(const ImFont* font, const std::string& text) {
+    if (font == nullptr) {
+        font = ImGui::GetFont();
+    }
+    const ImVec2 size =
+        font->CalcTextSizeA(font->FontSize, 1.0e9f, 0.0f, text.data(), text.data() + text.size());
+    return static_cast<int>(std::ceil(size.x));
+}

@@ -1,0 +1,79 @@
+#include "ui/panel_layout.h"
+
+#include <algorithm>
+
+const std::array<PanelButtonSpec, panelButtonCount> panelButtons = {{
+    {ShootButtonId, "Shoot", 100, 55},
+    {BackwardButtonId, "Backward", 70, 19},
+    {ForwardButtonId, "Forward", 70, 19},
+    {ClockwiseButtonId, "Clkwse", 70, 19},
+    {CounterClockwiseButtonId, "C-Clkwse", 70, 19},
+    {PowerUpButtonId, "+", 12, 12},
+    {PowerDownButtonId, "-", 12, 12},
+    {RaiseButtonId, "Raise", 70, 19},
+    {LowerButtonId, "Lower", 70, 19},
+    {CannonClockwiseButtonId, "ClkWse", 70, 19},
+    {CannonCounterClockwiseButtonId, "C-ClkWse", 70, 19},
+}};
+
+namespace {
+
+constexpr int cellWidth = 70;
+constexpr int cellHeight = 19;
+
+PanelRect cell(int x, int y) {
+    return PanelRect{x, y, cellWidth, cellHeight};
+}
+
+// A caption centred in a cell-wide column; integer division truncates toward zero, so a caption
+// wider than the column starts left of it.
+PanelPoint centredCaption(int columnX, int y, int captionWidth) {
+    return PanelPoint{columnX + (cellWidth - captionWidth) / 2, y};
+}
+
+}  // namespace
+
+PanelRect placeStatusPanel(const PanelRect& clientArea) {
+    PanelRect panel;
+    panel.x = clientArea.x;
+    panel.y = clientArea.y + std::max(0, clientArea.height - statusPanelHeight);
+    panel.width = std::max(0, clientArea.width);
+    panel.height = statusPanelHeight;
+    return panel;
+}
+
+PanelLayout layoutStatusPanel(const PanelTextMetrics& m) {
+    PanelLayout layout;
+
+    const int spare = m.panelWidth - m.teamLineWidth;
+    const int teamX = spare >= 0 ? spare / 2 + 1 : 1;
+    layout.teamLineShadow = PanelPoint{teamX, 1};
+    layout.teamLine = PanelPoint{teamX - 1, 0};
+
+    const int y1 = m.font14Height;
+    const int y2 = y1 + m.font20BoldHeight - m.font20BoldDescent;
+    const int y3 = y2 + m.font12BoldHeight - m.font12BoldDescent;
+    layout.power = PanelPoint{0, y1};
+    layout.angle = PanelPoint{0, y2};
+    layout.mileage = PanelPoint{0, y3};
+
+    const int p = m.powerTextWidth;
+    auto& b = layout.buttons;
+    b[PowerUpButtonId] = PanelRect{p + 2, y1, 12, 12};
+    b[PowerDownButtonId] = PanelRect{p + 2, y1 + 12, 12, 12};
+    b[ShootButtonId] = PanelRect{p + 21, y1, 100, 55};
+
+    // Two crosses: forward/raise above the caption, backward/lower below it, the turns beside.
+    b[ForwardButtonId] = cell(p + 206, y1);
+    b[CounterClockwiseButtonId] = cell(p + 136, y1 + 19);
+    layout.moveTankCaption = centredCaption(p + 206, y1 + 19, m.moveTankCaptionWidth);
+    b[BackwardButtonId] = cell(p + 206, y1 + 38);
+    b[ClockwiseButtonId] = cell(p + 276, y1 + 19);
+
+    b[RaiseButtonId] = cell(p + 431, y1);
+    b[CannonCounterClockwiseButtonId] = cell(p + 361, y1 + 19);
+    layout.moveCannonCaption = centredCaption(p + 431, y1 + 19, m.moveCannonCaptionWidth);
+    b[CannonClockwiseButtonId] = cell(p + 501, y1 + 19);
+    b[LowerButtonId] = cell(p + 431, y1 + 38);
+    return layout;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+
+// Control ids of the status panel's buttons; the program maps them to tank actions.
+enum PanelButtonId : int {
+    ShootButtonId = 1,
+    ForwardButtonId = 2,
+    BackwardButtonId = 3,
+    ClockwiseButtonId = 4,
+    CounterClockwiseButtonId = 5,
+    PowerUpButtonId = 6,
+    PowerDownButtonId = 7,
+    RaiseButtonId = 8,
+    LowerButtonId = 9,
+    CannonClockwiseButtonId = 10,
+    CannonCounterClockwiseButtonId = 11,
+};
+
+constexpr int panelButtonCount = 11;
+constexpr int statusPanelHeight = 80;
+
+struct PanelButtonSpec {
+    int id;
+    const char* text;
+    int width;
+    int height;
+};
+
+// The eleven buttons in creation order, with their texts and sizes.
+extern const std::array<PanelButtonSpec, panelButtonCount> panelButtons;
+
+// A rectangle in window pixels (origin top left).
+struct PanelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The panel spans the client area's full width along its bottom edge, 80 pixels high; a client
+// area lower than that puts it at the client area's top.
+PanelRect placeStatusPanel(const PanelRect& clientArea);
+
+// What the layout needs from the fonts, in whole pixels. Heights are full line heights
+// (ascent + descent); descents are positive.
+struct PanelTextMetrics {
+    int panelWidth = 0;
+    int teamLineWidth = 0;  // team line in the 14-point font
+    int font14Height = 0;
+    int powerTextWidth = 0;  // power readout in the 20-point bold font
+    int font20BoldHeight = 0;
+    int font20BoldDescent = 0;
+    int font12BoldHeight = 0;
+    int font12BoldDescent = 0;
+    int moveTankCaptionWidth = 0;  // captions in the 8-point font
+    int moveCannonCaptionWidth = 0;
+};
+
+struct PanelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Where every text and button goes, relative to the panel's top left corner.
+struct PanelLayout {
+    PanelPoint teamLineShadow;  // drawn first, dark
+    PanelPoint teamLine;        // drawn over it, light blue
+    PanelPoint power;
+    PanelPoint angle;
+    PanelPoint mileage;
+    PanelPoint moveTankCaption;
+    PanelPoint moveCannonCaption;
+    std::array<PanelRect, panelButtonCount + 1> buttons;  // indexed by PanelButtonId; [0] unused
+};
+
+// The text lines stack by the fonts' heights; the button block hangs off the right end of the
+// power text, so a wider power readout moves every button right.
+PanelLayout layoutStatusPanel(const PanelTextMetrics& metrics);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class GameWorld;
+
+// The panel's text lines for the current tank, formatted as shown.
+struct StatusReadouts {
+    bool hasTank = false;  // false before the first game: only the background is drawn
+    std::string teamLine;
+    std::string power;
+    std::string angle;
+    std::string mileage;
+};
+
+StatusReadouts formatStatusReadouts(const char* teamName, const char* playerName,
+                                    std::int32_t tankNumber, float power, std::int32_t elevation,
+                                    std::int32_t mileage);
+
+// Readouts of the current team's current player's current tank.
+StatusReadouts readStatusReadouts(const GameWorld& world);
+
+constexpr const char* moveTankCaption = "Move Tank";
+constexpr const char* moveCannonCaption = "Move Cannon";

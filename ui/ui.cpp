@@ -1,0 +1,196 @@
+#include "ui/ui.h"
+
+#include "ui/views.h"
+
+#include <SDL.h>
+#include <imgui_impl_opengl2.h>
+#include <imgui_impl_sdl.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr const char* iconFile = "Krellmont.bmp";
+
+// The scene binds its textures by fixed small names without generating them. Claiming those
+// names first keeps ImGui's font texture (and ours) from being handed one of them.
+void reserveSceneTextureNames() {
+    GLint previous = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
+    for (GLuint name = 1; name <= 16; ++name) {
+        if (!glIsTexture(name)) {
+            glBindTexture(GL_TEXTURE_2D, name);
+        }
+    }
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
+}
+
+// The program icon for the About box; 0 when the picture is missing or unreadable.
+GLuint loadIconTexture(const char* file) {
+    SDL_Surface* loaded = SDL_LoadBMP(file);
+    if (loaded == nullptr) {
+        return 0;
+    }
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
+    SDL_FreeSurface(loaded);
+    if (rgba == nullptr) {
+        return 0;
+    }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    GLint previous = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgba->w, rgba->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 rgba->pixels);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
+    SDL_FreeSurface(rgba);
+    return texture;
+}
+
+}  // namespace
+
+struct Ui::Impl {
+    bool contextCreated = false;
+    bool sdlBackend = false;
+    bool glBackend = false;
+    PanelFonts fonts;
+    float menuBarHeight = 0.0f;
+    unsigned messageSerial = 0;
+    bool aboutOpen = false;
+    GLuint aboutIcon = 0;
+    bool aboutIconTried = false;
+    std::optional<HelpViewerState> help;
+};
+
+Ui::Ui() : impl_(std::make_unique<Impl>()) {}
+
+Ui::~Ui() {
+    shutdown();
+}
+
+bool Ui::init(SDL_Window* window, void* glContext) {
+    shutdown();
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    impl_->contextCreated = true;
+    ImGuiIO& io = ImGui::GetIO();
+    // No layout file: nothing is kept between runs.
+    io.IniFilename = nullptr;
+    io.LogFilename = nullptr;
+    ImGui::StyleColorsLight();
+    ImGuiStyle& style = ImGui::GetStyle();
+    style.WindowRounding = 0.0f;
+    style.FrameBorderSize = 1.0f;
+
+    impl_->fonts = loadPanelFonts(*io.Fonts, messages_);
+
+    impl_->sdlBackend = ImGui_ImplSDL2_InitForOpenGL(window, glContext);
+    if (!impl_->sdlBackend) {
+        shutdown();
+        return false;
+    }
+    reserveSceneTextureNames();
+    impl_->glBackend = ImGui_ImplOpenGL2_Init();
+    if (!impl_->glBackend) {
+        shutdown();
+        return false;
+    }
+    return true;
+}
+
+void Ui::shutdown() {
+    if (!impl_) {
+        return;
+    }
+    if (impl_->aboutIcon != 0) {
+        glDeleteTextures(1, &impl_->aboutIcon);
+    }
+    if (impl_->glBackend) {
+        ImGui_ImplOpenGL2_Shutdown();
+    }
+    if (impl_->sdlBackend) {
+        ImGui_ImplSDL2_Shutdown();
+    }
+    if (impl_->contextCreated) {
+        ImGui::DestroyContext();
+    }
+    *impl_ = Impl{};
+}
+
+void Ui::processEvent(const SDL_Event& event) {
+    if (impl_->sdlBackend) {
+        ImGui_ImplSDL2_ProcessEvent(&event);
+    }
+}
+
+bool Ui::wantsKeyboard() const {
+    return impl_->contextCreated && ImGui::GetIO().WantCaptureKeyboard;
+}
+
+bool Ui::wantsMouse() const {
+    return impl_->contextCreated && ImGui::GetIO().WantCaptureMouse;
+}
+
+void Ui::beginFrame() {
+    ImGui_ImplOpenGL2_NewFrame();
+    ImGui_ImplSDL2_NewFrame();
+    ImGui::NewFrame();
+}
+
+void Ui::endFrame() {
+    ImGui::Render();
+    ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+}
+
+int Ui::drawMenuBar() {
+    return drawMenuBarView(menu_, impl_->menuBarHeight);
+}
+
+int Ui::menuBarHeight() const {
+    return static_cast<int>(std::ceil(impl_->menuBarHeight));
+}
+
+int Ui::drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect) {
+    return drawStatusPanelView(readStatusReadouts(world), buttonsEnabled, rect, impl_->fonts);
+}
+
+void Ui::openAbout() {
+    impl_->aboutOpen = true;
+}
+
+void Ui::openHelp(const std::string& path) {
+    HelpViewerState state;
+    if (!loadHelpFile(path, state.document)) {
+        messages_.push(helpFailedMessage(path), helpFailedCaption);
+        return;
+    }
+    impl_->help = std::move(state);
+}
+
+void Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
+    if (impl_->help && !drawHelpViewerView(*impl_->help)) {
+        impl_->help.reset();
+    }
+    if (impl_->aboutOpen) {
+        if (!impl_->aboutIconTried) {
+            impl_->aboutIcon = loadIconTexture(iconFile);
+            impl_->aboutIconTried = true;
+        }
+        impl_->aboutOpen = drawAboutBoxView(impl_->aboutIcon, messages_, impl_->messageSerial);
+        return;
+    }
+    drawMessageBoxView(messages_, impl_->messageSerial);
+}
+
+bool Ui::modalOpen() const {
+    return impl_->aboutOpen || !messages_.empty();
+}

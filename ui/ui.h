@@ -1,0 +1,85 @@
+#pragma once
+
+// The program's whole ImGui layer: one object, driven once per frame by the main loop.
+//
+//   ui.init(window, glContext);              // after the GL context is current
+//   per event:  ui.processEvent(e); game input only when !ui.wantsKeyboard()/!ui.wantsMouse()
+//               and !ui.modalOpen()
+//   per frame:  ui.beginFrame();
+//               int command = ui.drawMenuBar();           // 0 or a MenuCommand
+//               ... draw the 3-D scene below the menu bar ...
+//               int button = ui.drawStatusPanel(world, enabled, placeStatusPanel(client));
+//               ui.drawModals(world, host);               // dialogs and message boxes, last
+//               ui.endFrame();                            // then swap buffers
+//   at exit:    ui.shutdown();                            // also done by the destructor
+
+#include "ui/menu_model.h"
+#include "ui/message_queue.h"
+#include "ui/panel_layout.h"
+
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+union SDL_Event;
+class GameWorld;
+class GameHost;
+
+class Ui {
+  public:
+    Ui();
+    ~Ui();
+    Ui(const Ui&) = delete;
+    Ui& operator=(const Ui&) = delete;
+
+    // Creates the ImGui context and its SDL2 and OpenGL2 backends on the window and its current
+    // GL context, and loads the panel's fonts (a missing font queues its failure message and the
+    // panel falls back to the default font). False when a backend cannot start.
+    bool init(SDL_Window* window, void* glContext);
+    void shutdown();
+
+    void processEvent(const SDL_Event& event);
+    // ImGui wants the keyboard (a text field is active) or the mouse (the pointer is over the
+    // menu, the panel or a dialog): the program then keeps the event from the game.
+    bool wantsKeyboard() const;
+    bool wantsMouse() const;
+
+    void beginFrame();
+    // Renders what the frame's views drew with the current GL context; swap buffers after it.
+    void endFrame();
+
+    // The menu bar across the top of the window. Returns the command id of the item clicked in
+    // this frame, or 0.
+    MenuModel& menu() { return menu_; }
+    int drawMenuBar();
+    // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
+    int menuBarHeight() const;
+
+    // The status panel in `rect` (use placeStatusPanel on the client area). Returns the id of
+    // the button clicked in this frame (a PanelButtonId) or 0; with buttonsEnabled false every
+    // button is greyed and returns nothing. Draws only the background while no tank exists.
+    int drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect);
+
+    // Message boxes: shown one at a time, in order, over everything else.
+    MessageQueue& messages() { return messages_; }
+
+    // "About Krellmont": closes only through its OK button.
+    void openAbout();
+    // The help viewer on the given help file; when it cannot be read the failure message is
+    // queued instead and no viewer opens.
+    void openHelp(const std::string& path = "krellmont.hlp");
+
+    // Draws whatever modal dialog is open and the front message box. Call once per frame after
+    // every other view.
+    void drawModals(GameWorld& world, GameHost& host);
+
+    // A dialog or message box is open (or waiting to open): the scene is drawn paused and game
+    // input is ignored.
+    bool modalOpen() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    MenuModel menu_;
+    MessageQueue messages_;
+};

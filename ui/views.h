@@ -1,0 +1,65 @@
+#pragma once
+
+// ImGui views shared between the Ui object and the tests that drive them headless.
+
+#include "ui/font_files.h"
+#include "ui/help_text.h"
+#include "ui/menu_model.h"
+#include "ui/message_queue.h"
+#include "ui/panel_layout.h"
+#include "ui/readouts.h"
+
+#include <imgui.h>
+
+#include <array>
+#include <string>
+
+// The panel's fonts as loaded into the atlas; a null entry draws with the default font.
+struct PanelFonts {
+    std::array<ImFont*, panelFontCount> fonts{};
+    ImFont* get(PanelFontIndex index) const { return fonts[static_cast<std::size_t>(index)]; }
+};
+
+// Adds the dialog font and the seven panel fonts to the atlas (before it is built). A font
+// that cannot be found or read queues its failure message and stays null.
+PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages);
+
+// Font metrics as whole pixels, the way the panel layout expects them.
+int fontLineHeight(const ImFont* font);
+int fontDescent(const ImFont* font);
+int textWidth(const ImFont* font, const std::string& text);
+
+PanelTextMetrics measurePanelText(const StatusReadouts& readouts, int panelWidth,
+                                  const PanelFonts& fonts);
+
+// The status panel window. Returns the clicked button's id, or 0.
+int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
+                        const PanelFonts& fonts);
+
+// The menu bar; returns the command id clicked, or 0. Its height goes to `height`.
+int drawMenuBarView(const MenuModel& menu, float& height);
+
+// The front message of the queue as a modal box; OK, Enter or Escape dismisses it. Call it at the
+// innermost open popup so that it stacks over a dialog. `serial` tells consecutive boxes apart.
+void drawMessageBoxView(MessageQueue& messages, unsigned& serial);
+
+// "About Krellmont". Returns false once OK closed it. `icon` is a GL texture or 0.
+bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSerial);
+
+// The help viewer window; returns false once the user closed it.
+struct HelpViewerState {
+    HelpDocument document;
+    int selected = 0;
+    bool scrollToTop = true;
+};
+bool drawHelpViewerView(HelpViewerState& state);
+
+// Centres the next window on the display when it appears.
+void centreNextWindow();
+
+// Enter or keypad Enter went down in this frame (repeats do not count).
+bool enterPressed();
+bool escapePressed();
+
+// "##" in a window title would cut the shown text short; keep user text whole.
+std::string safeTitle(const std::string& text);
