@@ -1,0 +1,17 @@
+// Writes every picture and sound of the game into one folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace assets {
+
+struct GeneratorReport {
+    std::vector<std::string> written;  // file names
+    std::vector<std::string> failed;   // file names that could not be written
+    int spokenTaunts = 0;
+};
+
+GeneratorReport generateAssets(const std::string& outputDir, bool useSpeech);
+
+}  // namespace assets

@@ -1,0 +1,11 @@
+// The window icon: a tank firing its cannon under an open sky.
+#pragma once
+
+#include "tools/image.h"
+
+namespace assets {
+
+// A square icon of `size` pixels (32 for the large icon, 16 for the small one).
+Image makeIcon(int size);
+
+}  // namespace assets
