@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+class GameHost;
+class GameWorld;
+class Team;
+class Tank;
+
+enum DriveDirection : std::int32_t { Forward = 0, Backward = 1 };
+
+// One drive step of the current tank, with mileage, collision, prize pickup (forward
+// only) and the arena's edges. A step beyond the mileage limit moves nothing.
+void driveForward(GameWorld& world, GameHost& host);
+void driveBackward(GameWorld& world, GameHost& host);
+void driveStep(GameWorld& world, GameHost& host, Tank& tank, DriveDirection direction);
+
+// Quarter turns of the current tank's hull; free, and never blocked.
+void turnClockwise(GameWorld& world, GameHost& host);
+void turnCounterClockwise(GameWorld& world, GameHost& host);
+void turnClockwise(Tank& tank);
+void turnCounterClockwise(Tank& tank);
+
+// The building blocks of a step.
+
+// Moves position, corners and box by distance along the heading's axis.
+void moveBy(Tank& tank, DriveDirection direction, float distance);
+// The first placed, live tank of the team (roster order), other than the tank itself
+// (by serial), whose box overlaps the tank's box.
+Tank* findBlockingTeamMate(const Tank& tank, const Team& team);
+// Of all tanks findBlockingTeamMate could return, the one whose facing side is nearest
+// ahead in the direction of travel.
+Tank* findNearestBlockingTeamMate(const Tank& tank, const Team& team, DriveDirection direction);
+// Moves the tank up to the blocker, stopping 0.01 short.
+void approachTank(Tank& tank, const Tank& blocker, DriveDirection direction);
+// Moves the tank up to the divider, stopping 0.01 short (or backing off to 0.01).
+void approachDivider(GameWorld& world, Tank& tank, DriveDirection direction);
+bool overlapsDivider(const GameWorld& world, const Tank& tank);
+// Pulls a tank that stepped over the floor's edge back flush with it.
+void clampToArena(const GameWorld& world, Tank& tank);

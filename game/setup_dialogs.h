@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class GameHost;
+class Player;
+class Team;
+struct Arena;
+
+// Models of the three new-game dialogs: what each field holds when the dialog opens and
+// what "OK" does. A view shows the texts, lets the user edit the editable ones and calls
+// ok(); false keeps the dialog open after the message has been shown. The dialogs have
+// no Cancel: Escape and the close box do nothing.
+
+inline constexpr int maxPlayersPerTeam = 4;
+inline constexpr int maxTanksPerPlayer = 4;
+inline constexpr float minFloorLength = 120.0f;
+inline constexpr float maxFloorLength = 300.0f;
+
+inline constexpr const char* invalidValuesCaption = "Invalid values in dialog";
+inline constexpr const char* incorrectValuesCaption = "Incorrect values entered";
+
+// Text read as an unsigned decimal number, surrounding blanks allowed; anything else,
+// or a number too large for 32 bits, reads as 0.
+std::uint32_t readUnsignedNumber(const std::string& text);
+
+// "IDD_TEAM_SEL": the team's name and number of players.
+class TeamDialog {
+  public:
+    static constexpr const char* title = "Select Team";
+    static constexpr const char* nameLabel = "Enter the name this team will be called";
+    static constexpr const char* countLabel = "Enter the number of players on this team";
+
+    // teamIndex 0 proposes "Team A", 1 "Team B".
+    explicit TeamDialog(int teamIndex);
+
+    // Writes the fields into the team, then validates the count before the name.
+    bool ok(Team& team, GameHost& host) const;
+
+    int teamIndex;
+    std::string name;       // edit 17, focused
+    std::string countText;  // edit 18
+    std::string rangeText;  // static 25, "(1 to 4)"
+};
+
+// One camouflage choice of the player dialog, in the dialog's left-to-right order.
+struct CamouflageChoice {
+    int buttonId;       // radio button control id
+    const char* label;  // its text
+    std::int32_t camouflage;
+    int previewBitmap;  // the picture above the button (the camouflage id)
+};
+
+inline constexpr std::array<CamouflageChoice, 5> camouflageChoices{{
+    {27, "City", 39, 39},
+    {28, "Fall", 38, 38},
+    {29, "Blue", 37, 37},
+    {30, "Forest", 40, 40},
+    {31, "Forest2", 41, 41},
+}};
+
+// "IDD_PLAYER_SEL": one player's name, number of tanks and camouflage.
+class PlayerDialog {
+  public:
+    static constexpr const char* nameLabel = "Enter the name for this player:";
+    static constexpr const char* countLabel = "Enter the number of tanks for this player";
+    static constexpr const char* camouflageLabel = "Select a camoflage for the tanks:";
+
+    // Proposes "player<number>" and the team's name in the title.
+    PlayerDialog(const Team& team, const Player& player);
+
+    // Writes the fields into the player, then validates the count before the name.
+    bool ok(Player& player, GameHost& host) const;
+
+    // Checks the radio button with this control id (27..31); other ids are ignored.
+    void check(int buttonId);
+
+    std::string title;       // "Select player on Team <name>"
+    std::string name;        // edit 19, focused
+    std::string countText;   // edit 24
+    std::string rangeText;   // static 26, "(1 to 4)"
+    int checkedButton = 31;  // "Forest2"
+};
+
+// "IDD_AREASIZE_SEL": the side of the square floor.
+class ArenaSizeDialog {
+  public:
+    static constexpr const char* title = "Select size of area";
+    static constexpr const char* lengthLabel = "Specify the square floor length.";
+
+    ArenaSizeDialog();
+
+    // Sets the arena's halfSide when the length lies within 120..300.
+    bool ok(Arena& arena, GameHost& host) const;
+
+    std::string lengthText;  // edit 20, digits only
+    std::string limitsText;  // static 36
+};
+
+// The length check on its own: true for 120.0 <= length <= 300.0, otherwise the message.
+bool validateFloorLength(float length, GameHost& host);

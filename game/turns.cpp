@@ -1,0 +1,57 @@
+#include "game/turns.h"
+
+#include "game/host.h"
+#include "game/prizes.h"
+#include "game/world.h"
+
+namespace {
+
+// Advances the team's current player, then that player's current tank, wrapping round;
+// returns the tank now current for the team (null when the player has none).
+Tank* advance(Team& team) {
+    Player* player = team.currentPlayer;
+    player = (player != nullptr && player->next != nullptr) ? player->next : team.firstPlayer;
+    team.currentPlayer = player;
+    if (player == nullptr) {
+        return nullptr;
+    }
+    Tank* tank = player->currentTank;
+    tank = (tank != nullptr && tank->next != nullptr) ? tank->next : player->firstTank;
+    player->currentTank = tank;
+    return tank;
+}
+
+}  // namespace
+
+void updateShieldsMenuItem(GameWorld& world, GameHost& host) {
+    const Tank* tank = world.currentTank();
+    const bool hasShield =
+        tank != nullptr && (tank->shieldActive || tank->weakShields != 0 ||
+                            tank->mediumShields != 0 || tank->strongShields != 0);
+    host.setShieldsMenuEnabled(hasShield);
+}
+
+void passTurn(GameWorld& world, GameHost& host) {
+    Team& next = world.otherTeam(*world.currentTeam);
+    bool found = false;
+    for (int i = 0; i < next.tankTotal; ++i) {
+        Tank* tank = advance(next);
+        if (tank != nullptr && !tank->destroyed) {
+            world.currentTeam = &next;
+            found = true;
+            break;
+        }
+    }
+    if (found) {
+        updateShieldsMenuItem(world, host);
+        if (--world.prizeCountdown == 0) {
+            restorePrizes(world);
+            startPrizeCountdown(world);
+        }
+    } else {
+        host.showMessage("Game Over", "Game Over");
+    }
+    world.shotInProgress = false;
+    host.setTankButtonsEnabled(true);
+    host.readoutsChanged();
+}
