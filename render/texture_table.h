@@ -51,8 +51,11 @@ std::string missingFileMessage(const std::string& fileName);
 
 using TextureUpload = std::function<void(const TextureEntry&, const RgbImage&)>;
 
-// Goes through the table in order, reading each file from `folder` (empty: the working
-// directory). A missing file is reported through the host, one message each, and skipped;
-// an unreadable or malformed one is skipped silently; each readable one is handed to
-// `upload`.
+// One file, read from `folder` (empty: the working directory): a missing file is reported
+// through the host, one message; an unreadable or malformed one is skipped silently; a
+// readable one is handed to `upload`.
+void loadTextureBitmap(GameHost& host, const std::string& folder, const TextureEntry& entry,
+                       const TextureUpload& upload);
+
+// Every file of the table, in order, as above.
 void loadTextureBitmaps(GameHost& host, const std::string& folder, const TextureUpload& upload);

@@ -1,0 +1,84 @@
+#include "render/texture_table.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "game/host.h"
+
+namespace {
+
+struct CamouflageTexture {
+    int camouflage;
+    TextureName name;
+    const char* fileName;
+};
+
+constexpr CamouflageTexture camouflageTextures[] = {
+    {37, BlueCamoTexture, "bluecamo.bmp"},      {38, FallCamoTexture, "fallcamo.bmp"},
+    {39, CityCamoTexture, "citycamo.bmp"},      {40, ForestCamoTexture, "forestcamo.bmp"},
+    {41, Forest2CamoTexture, "Camouflage.bmp"},
+};
+
+const CamouflageTexture* findCamouflage(int camouflage) {
+    for (const CamouflageTexture& entry : camouflageTextures) {
+        if (entry.camouflage == camouflage) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::array<TextureEntry, textureCount>& textureTable() {
+    static const std::array<TextureEntry, textureCount> table = {{
+        {"trackSideView.bmp", TrackSideTexture, false},
+        {"trackFrontView1.bmp", TrackFrontTexture1, false},
+        {"trackFrontView2.bmp", TrackFrontTexture2, false},
+        {"trackLengthView.bmp", TrackLengthTexture, false},
+        {"floor.bmp", FloorTexture, true},
+        {"bluecamo.bmp", BlueCamoTexture, false},
+        {"bluecamo2.bmp", BlueCamo2Texture, false},
+        {"citycamo.bmp", CityCamoTexture, false},
+        {"forestcamo.bmp", ForestCamoTexture, false},
+        {"Camouflage.bmp", Forest2CamoTexture, false},
+        {"fallcamo.bmp", FallCamoTexture, false},
+        {"prize.bmp", PrizeTexture, true},
+    }};
+    return table;
+}
+
+TextureName textureForCamouflage(int camouflage) {
+    const CamouflageTexture* entry = findCamouflage(camouflage);
+    return entry ? entry->name : NoTexture;
+}
+
+std::string camouflageBitmapFile(int camouflage) {
+    const CamouflageTexture* entry = findCamouflage(camouflage);
+    return entry ? entry->fileName : "";
+}
+
+std::string missingFileMessage(const std::string& fileName) {
+    return "You are missing a file called " + fileName;
+}
+
+void loadTextureBitmap(GameHost& host, const std::string& folder, const TextureEntry& entry,
+                       const TextureUpload& upload) {
+    std::filesystem::path path = folder.empty() ? std::filesystem::path(entry.fileName)
+                                                : std::filesystem::path(folder) / entry.fileName;
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
+        host.showMessage(missingFileMessage(entry.fileName), missingFileCaption);
+        return;
+    }
+    BitmapResult<RgbImage> image = loadBitmap(path.string());
+    if (image.ok()) {
+        upload(entry, image.value);
+    }
+}
+
+void loadTextureBitmaps(GameHost& host, const std::string& folder, const TextureUpload& upload) {
+    for (const TextureEntry& entry : textureTable()) {
+        loadTextureBitmap(host, folder, entry, upload);
+    }
+}
