@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "combat/sounds.h"
+#include "game/random.h"
+#include "tests/core/combat_fake_host.h"
+
+#include <set>
+
+namespace {
+
+TEST(Taunts, EachCallTakesOneDrawAndAllTenOccur) {
+    GameRandom random(99), replay(99);
+    RecordingHost host;
+    std::set<std::string> heard;
+    for (int i = 0; i < 500; ++i) {
+        playTaunt(random, host);
+        ASSERT_EQ(host.sounds.back(), tauntTable[replay.next() % 10]);
+        heard.insert(host.sounds.back());
+    }
+    EXPECT_EQ(heard.size(), 10u);
+    EXPECT_EQ(host.sounds.size(), 500u);
+}
+
+TEST(Taunts, FileNamesArePlainNamesWithTheWavExtension) {
+    std::set<std::string> names(tauntTable.begin(), tauntTable.end());
+    EXPECT_EQ(names.size(), 10u);
+    for (const std::string& n : names) {
+        EXPECT_EQ(n.find('/'), std::string::npos);
+        EXPECT_EQ(n.substr(n.size() - 4), ".wav");
+    }
+    EXPECT_STREQ(tauntTable[0], "AustaLaVistaBaby.wav");
+    EXPECT_STREQ(tauntTable[9], "YouDirtyRat.wav");
+}
+
+}  // namespace
