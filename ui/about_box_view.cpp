@@ -46,7 +46,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     if (available > buttonWidth) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);
     }
-    const bool focused = ImGui::IsWindowFocused();
+    const bool focused = dialogFocused();
     if (ImGui::Button("OK", ImVec2(buttonWidth, 0.0f)) || (focused && enterPressed())) {
         ImGui::CloseCurrentPopup();
         open = false;

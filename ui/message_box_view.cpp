@@ -26,7 +26,7 @@ void drawMessageBoxView(MessageQueue& messages, unsigned& serial) {
     if (available > buttonWidth) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (available - buttonWidth) * 0.5f);
     }
-    const bool focused = ImGui::IsWindowFocused();
+    const bool focused = dialogFocused();
     if (ImGui::Button("OK", ImVec2(buttonWidth, 0.0f)) ||
         (focused && (enterPressed() || escapePressed()))) {
         ImGui::CloseCurrentPopup();

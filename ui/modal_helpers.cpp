@@ -26,3 +26,9 @@ std::string safeTitle(const std::string& text) {
     }
     return title;
 }
+
+bool dialogFocused() {
+    // A box stacked over the dialog takes the keys; the dialog's own child windows do not.
+    return ImGui::IsWindowFocused(ImGuiFocusedFlags_ChildWindows |
+                                  ImGuiFocusedFlags_NoPopupHierarchy);
+}

@@ -1,5 +1,8 @@
 #include "ui/ui.h"
 
+#include "combat/shields.h"
+#include "game/new_game.h"
+#include "render/texture_table.h"
 #include "ui/views.h"
 
 #include <SDL.h>
@@ -56,6 +59,21 @@ GLuint loadIconTexture(const char* file) {
     return texture;
 }
 
+// The camouflage texture the scene loaded, for a preview; 0 when it has no picture.
+GLuint previewTexture(int camouflage) {
+    const GLuint name = textureForCamouflage(camouflage);
+    if (name == NoTexture || !glIsTexture(name)) {
+        return 0;
+    }
+    GLint previous = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
+    glBindTexture(GL_TEXTURE_2D, name);
+    GLint width = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
+    return width > 0 ? name : 0;
+}
+
 }  // namespace
 
 struct Ui::Impl {
@@ -69,6 +87,11 @@ struct Ui::Impl {
     GLuint aboutIcon = 0;
     bool aboutIconTried = false;
     std::optional<HelpViewerState> help;
+    NewGameFlow* newGame = nullptr;
+    // Tells one pending new-game dialog from the next, which may share its title.
+    unsigned newGameSerial = 0;
+    std::optional<ShieldsDialog> shields;
+    unsigned shieldsSerial = 0;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -176,9 +199,54 @@ void Ui::openHelp(const std::string& path) {
     impl_->help = std::move(state);
 }
 
-void Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
+void Ui::setNewGameFlow(NewGameFlow* flow) {
+    impl_->newGame = flow;
+}
+
+void Ui::openShields(GameWorld& world) {
+    impl_->shields.emplace(world);
+    ++impl_->shieldsSerial;
+}
+
+ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
     if (impl_->help && !drawHelpViewerView(*impl_->help)) {
         impl_->help.reset();
+    }
+    const ModalContext modal{messages_, impl_->messageSerial};
+    ModalOutcome outcome = ModalOutcome::None;
+
+    if (NewGameFlow* flow = impl_->newGame; flow != nullptr && flow->active()) {
+        const auto ok = [flow, &outcome] {
+            const NewGameFlow::OkResult result = flow->pressOk();
+            if (result == NewGameFlow::OkResult::GameBuilt) {
+                outcome = ModalOutcome::GameBuilt;
+            }
+            return result != NewGameFlow::OkResult::Rejected;
+        };
+        const unsigned serial = impl_->newGameSerial;
+        bool stillOpen = true;
+        if (TeamDialog* team = flow->teamDialog()) {
+            stillOpen = drawTeamDialogView(*team, serial, ok, modal);
+        } else if (PlayerDialog* player = flow->playerDialog()) {
+            std::array<unsigned, 5> previews{};
+            for (std::size_t i = 0; i < camouflageChoices.size(); ++i) {
+                previews[i] = previewTexture(camouflageChoices[i].camouflage);
+            }
+            stillOpen = drawPlayerDialogView(*player, serial, ok, previews, modal);
+        } else if (ArenaSizeDialog* arena = flow->arenaSizeDialog()) {
+            stillOpen = drawArenaSizeDialogView(*arena, serial, ok, modal);
+        }
+        // The next dialog the flow opens is a fresh popup, even when its title repeats.
+        if (!stillOpen) {
+            ++impl_->newGameSerial;
+        }
+        return outcome;
+    }
+    if (impl_->shields) {
+        if (!drawShieldsDialogView(*impl_->shields, impl_->shieldsSerial, modal)) {
+            impl_->shields.reset();
+        }
+        return outcome;
     }
     if (impl_->aboutOpen) {
         if (!impl_->aboutIconTried) {
@@ -186,11 +254,13 @@ void Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
             impl_->aboutIconTried = true;
         }
         impl_->aboutOpen = drawAboutBoxView(impl_->aboutIcon, messages_, impl_->messageSerial);
-        return;
+        return outcome;
     }
     drawMessageBoxView(messages_, impl_->messageSerial);
+    return outcome;
 }
 
 bool Ui::modalOpen() const {
-    return impl_->aboutOpen || !messages_.empty();
+    const bool newGame = impl_->newGame != nullptr && impl_->newGame->active();
+    return newGame || impl_->shields.has_value() || impl_->aboutOpen || !messages_.empty();
 }

@@ -9,7 +9,7 @@
 //               int command = ui.drawMenuBar();           // 0 or a MenuCommand
 //               ... draw the 3-D scene below the menu bar ...
 //               int button = ui.drawStatusPanel(world, enabled, placeStatusPanel(client));
-//               ui.drawModals(world, host);               // dialogs and message boxes, last
+//               if (ui.drawModals(world, host) == ModalOutcome::GameBuilt) reset the camera...
 //               ui.endFrame();                            // then swap buffers
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
@@ -24,6 +24,13 @@ struct SDL_Window;
 union SDL_Event;
 class GameWorld;
 class GameHost;
+class NewGameFlow;
+
+// What the dialogs did in a frame that the program must follow up.
+enum class ModalOutcome {
+    None,
+    GameBuilt,  // the new-game flow built its game: reset the camera, enable the game items
+};
 
 class Ui {
   public:
@@ -69,9 +76,16 @@ class Ui {
     // queued instead and no viewer opens.
     void openHelp(const std::string& path = "krellmont.hlp");
 
-    // Draws whatever modal dialog is open and the front message box. Call once per frame after
-    // every other view.
-    void drawModals(GameWorld& world, GameHost& host);
+    // The new-game flow whose pending dialog drawModals shows (set once; the program owns it and
+    // calls its start() on "&New Game"). Its OK goes to the flow's pressOk().
+    void setNewGameFlow(NewGameFlow* flow);
+
+    // "Activate Shield" on the world's current tank (with no tank everything is disabled).
+    void openShields(GameWorld& world);
+
+    // Draws the help viewer, whatever modal dialog is open and the front message box. Call once
+    // per frame after every other view.
+    ModalOutcome drawModals(GameWorld& world, GameHost& host);
 
     // A dialog or message box is open (or waiting to open): the scene is drawn paused and game
     // input is ignored.

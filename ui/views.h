@@ -12,6 +12,7 @@
 #include <imgui.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 // The panel's fonts as loaded into the atlas; a null entry draws with the default font.
@@ -60,6 +61,38 @@ void centreNextWindow();
 // Enter or keypad Enter went down in this frame (repeats do not count).
 bool enterPressed();
 bool escapePressed();
+// The current window or one of its children has the keyboard (a popup over it does not count).
+bool dialogFocused();
 
 // "##" in a window title would cut the shown text short; keep user text whole.
 std::string safeTitle(const std::string& text);
+
+class TeamDialog;
+class PlayerDialog;
+class ArenaSizeDialog;
+class ShieldsDialog;
+
+// Runs when OK is pressed (button or Enter); returns whether the dialog may close. False keeps
+// it open, with the message the check raised.
+using OkAction = std::function<bool()>;
+
+// The modal dialogs. Each returns false once it has closed. `serial` names this opening of
+// the dialog: a new serial is a fresh dialog, even with the same title. Message boxes raised
+// while a dialog is open stack over it.
+struct ModalContext {
+    MessageQueue& messages;
+    unsigned& messageSerial;
+};
+bool drawTeamDialogView(TeamDialog& dialog, unsigned serial, const OkAction& ok,
+                        const ModalContext& modal);
+// `previews`: a GL texture per camouflage choice, in the dialog's order; 0 draws a grey box.
+bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction& ok,
+                          const std::array<unsigned, 5>& previews, const ModalContext& modal);
+bool drawArenaSizeDialogView(ArenaSizeDialog& dialog, unsigned serial, const OkAction& ok,
+                             const ModalContext& modal);
+// OK applies the choice and closes; Cancel, Escape and the close box close without change.
+bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalContext& modal);
+
+// A single-line text field over a string; at most capacity - 1 bytes can be typed.
+bool inputString(const char* id, std::string& value, std::size_t capacity, bool digitsOnly,
+                 bool focusNow);

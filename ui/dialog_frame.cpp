@@ -1,0 +1,41 @@
+#include "ui/dialog_frame.h"
+
+#include "ui/views.h"
+
+bool beginDialog(const std::string& title, const char* kind, unsigned serial, bool* closeBox) {
+    const std::string id = safeTitle(title) + "###" + kind + std::to_string(serial);
+    if (!ImGui::IsPopupOpen(id.c_str())) {
+        ImGui::OpenPopup(id.c_str());
+    }
+    centreNextWindow();
+    return ImGui::BeginPopupModal(
+        id.c_str(), closeBox, ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
+}
+
+bool okButtonPressed(float width) {
+    const bool focused = dialogFocused();
+    const bool clicked = ImGui::Button("OK", ImVec2(width, 0.0f));
+    return clicked || (focused && enterPressed());
+}
+
+bool inputString(const char* id, std::string& value, std::size_t capacity, bool digitsOnly,
+                 bool focusNow) {
+    std::vector<char> buffer(capacity < 2 ? 2 : capacity, '\0');
+    value.copy(buffer.data(), buffer.size() - 1);
+    if (focusNow) {
+        ImGui::SetKeyboardFocusHere();
+    }
+    ImGuiInputTextCallback filter = nullptr;
+    ImGuiInputTextFlags flags = 0;
+    if (digitsOnly) {
+        flags |= ImGuiInputTextFlags_CallbackCharFilter;
+        filter = [](ImGuiInputTextCallbackData* data) -> int {
+            return data->EventChar >= '0' && data->EventChar <= '9' ? 0 : 1;
+        };
+    }
+    if (!ImGui::InputText(id, buffer.data(), buffer.size(), flags, filter)) {
+        return false;
+    }
+    value.assign(buffer.data());
+    return true;
+}

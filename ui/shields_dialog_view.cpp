@@ -1,0 +1,58 @@
+#include "combat/shields.h"
+#include "ui/dialog_frame.h"
+#include "ui/views.h"
+
+bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalContext& modal) {
+    bool open = true;
+    if (!beginDialog(ShieldsDialog::title, "shields", serial, &open)) {
+        // The close box was clicked: Cancel.
+        if (!open) {
+            dialog.pressCancel();
+        }
+        return open;
+    }
+    bool checked = dialog.activateChecked();
+    ImGui::BeginDisabled(!dialog.activateEnabled());
+    if (ImGui::Checkbox(ShieldsDialog::checkBoxText, &checked)) {
+        dialog.clickActivate();
+    }
+    ImGui::EndDisabled();
+
+    ImGui::BeginChild("##kinds", ImVec2(260.0f, 0.0f), true,
+                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_AutoResizeY);
+    for (int kind = 0; kind < shieldKindCount; ++kind) {
+        ImGui::BeginDisabled(!dialog.choiceEnabled(kind));
+        ImGui::PushID(kind);
+        if (ImGui::RadioButton(dialog.choiceText(kind).c_str(), dialog.checkedChoice() == kind)) {
+            dialog.clickChoice(kind);
+        }
+        ImGui::PopID();
+        ImGui::EndDisabled();
+    }
+    ImGui::EndChild();
+
+    ImGui::Dummy(ImVec2(0.0f, 6.0f));
+    const float buttonWidth = 75.0f;
+    const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
+    const float available = ImGui::GetContentRegionAvail().x;
+    if (available > row) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (available - row) * 0.5f);
+    }
+    const bool focused = dialogFocused();
+    if (okButtonPressed(buttonWidth)) {
+        dialog.pressOk();
+        open = false;
+    }
+    ImGui::SameLine();
+    if (open &&
+        (ImGui::Button("Cancel", ImVec2(buttonWidth, 0.0f)) || (focused && escapePressed()))) {
+        dialog.pressCancel();
+        open = false;
+    }
+    if (!open) {
+        ImGui::CloseCurrentPopup();
+    }
+    drawMessageBoxView(modal.messages, modal.messageSerial);
+    ImGui::EndPopup();
+    return open;
+}
