@@ -1,0 +1,58 @@
+// Writes a small starting corpus for the bitmap fuzzer: good files of several shapes and
+// formats, so the fuzzer begins past the header checks.
+
+#include <cstdio>
+#include <string>
+
+#include "tests/render/bitmap_test_files.h"
+
+using namespace bitmap_test;
+
+namespace {
+
+void writeSeed(const std::string& folder, const std::string& name,
+               const std::vector<std::uint8_t>& bytes) {
+    std::string path = folder + "/" + name;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) {
+        std::perror(path.c_str());
+        return;
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CORPUS_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::string folder = argv[1];
+    writeSeed(folder, "seed-4x4.bmp", goodBmp(4, 4));
+    writeSeed(folder, "seed-3x5.bmp", goodBmp(3, 5));
+    writeSeed(folder, "seed-7x2-top-down.bmp", goodBmp(7, -2));
+    writeSeed(folder, "seed-1x1.bmp", goodBmp(1, 1));
+
+    BmpFields palette;
+    palette.width = 8;
+    palette.height = 2;
+    palette.bitCount = 8;
+    palette.pixelOffset = 54 + 16;
+    writeSeed(folder, "seed-8bit.bmp", makeBmp(palette, std::vector<std::uint8_t>(16, 3)));
+
+    BmpFields rle = palette;
+    rle.compression = 1;
+    rle.sizeImage = 6;
+    writeSeed(folder, "seed-rle.bmp", makeBmp(rle, {2, 5, 0, 1, 0, 0}));
+
+    BmpFields v5;
+    v5.width = 5;
+    v5.height = 3;
+    v5.infoSize = 124;
+    v5.pixelOffset = 14 + 124;
+    v5.sizeImage = 48;
+    writeSeed(folder, "seed-v5.bmp", makeBmp(v5, storedRows(5, 3, positionColour)));
+    return 0;
+}
