@@ -1,0 +1,116 @@
+// The finishing of every sound, and the stand-ins used when speech is unavailable.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "resources/asset_catalog.h"
+#include "tests/tools/test_support.h"
+#include "tools/sound_assets.h"
+#include "tools/sound_synth.h"
+#include "tools/speech.h"
+
+namespace {
+
+using assets::Sound;
+
+float peakOf(const Sound& s) {
+    float peak = 0;
+    for (float v : s.samples) {
+        peak = std::max(peak, std::fabs(v));
+    }
+    return peak;
+}
+
+double rmsOf(const Sound& s, double fromSecond, double toSecond) {
+    const size_t a = size_t(fromSecond * s.sampleRate);
+    const size_t b = std::min(s.samples.size(), size_t(toSecond * s.sampleRate));
+    double sum = 0;
+    for (size_t i = a; i < b; ++i) {
+        sum += double(s.samples[i]) * s.samples[i];
+    }
+    return b > a ? std::sqrt(sum / double(b - a)) : 0.0;
+}
+
+Sound tone(double silenceBefore, double seconds, double silenceAfter, float level) {
+    Sound s;
+    s.samples.assign(size_t(silenceBefore * s.sampleRate), 0.0f);
+    for (size_t i = 0; i < size_t(seconds * s.sampleRate); ++i) {
+        s.samples.push_back(level * float(std::sin(double(i) * 0.1)));
+    }
+    s.samples.resize(s.samples.size() + size_t(silenceAfter * s.sampleRate), 0.0f);
+    return s;
+}
+
+TEST(FinishSound, TrimsSilenceAndSetsTheLoudnessWithoutClipping) {
+    Sound quiet = tone(0.5, 0.4, 0.7, 0.05f);
+    assets::finishSound(quiet);
+    EXPECT_NEAR(peakOf(quiet), assets::targetPeak, 1e-3);
+    EXPECT_GT(quiet.seconds(), 0.4);
+    EXPECT_LT(quiet.seconds(), 0.5);                 // the silences are gone, a short tail is added
+    EXPECT_NEAR(quiet.samples.front(), 0.0f, 1e-6);  // faded in: no click
+
+    Sound loud = tone(0, 0.3, 0, 4.0f);
+    assets::finishSound(loud);
+    EXPECT_NEAR(peakOf(loud), assets::targetPeak, 1e-3);
+}
+
+TEST(FinishSound, KeepsEveryLengthWithinLimits) {
+    Sound silent;
+    silent.samples.assign(100, 0.0f);
+    assets::finishSound(silent);
+    EXPECT_GE(silent.seconds(), assets::shortestSound);
+    EXPECT_EQ(peakOf(silent), 0.0f);
+
+    Sound empty;
+    assets::finishSound(empty);
+    EXPECT_GE(empty.seconds(), assets::shortestSound);
+
+    Sound click = tone(0, 0.001, 0, 1.0f);
+    assets::finishSound(click);
+    EXPECT_GE(click.seconds(), assets::shortestSound);
+
+    Sound speech = tone(0, 5.0, 0, 0.5f);
+    assets::finishSound(speech);
+    EXPECT_LE(speech.seconds(), assets::longestSound);
+    EXPECT_LT(std::fabs(speech.samples.back()), 0.01f);  // faded out where it was cut
+}
+
+TEST(SynthesizedSounds, CannonIsPunchyAndStandInsStayShort) {
+    const Sound cannon = assets::makeCannonShot();
+    EXPECT_GT(rmsOf(cannon, 0.0, 0.2), 3 * rmsOf(cannon, 0.7, 1.2));  // loud at once, then dies
+
+    for (int syllables : {0, 1, 5, 100}) {
+        const Sound babble = assets::makeBabble(syllables, 3);
+        EXPECT_GE(babble.seconds(), assets::shortestSound);
+        EXPECT_LE(babble.seconds(), assets::longestSound);
+        EXPECT_NEAR(peakOf(babble), assets::targetPeak, 1e-3);
+    }
+}
+
+// Without espeak-ng on the path every taunt still gets a sound, and no scratch file is left.
+TEST(SpokenTaunts, FallBackToSynthesisWhenTheSpeechProgramIsMissing) {
+    tooltest::ScratchDir dir;
+    const char* oldPath = std::getenv("PATH");
+    const std::string saved = oldPath != nullptr ? oldPath : "";
+    setenv("PATH", dir.path().c_str(), 1);
+    const auto spoken = assets::speak("hello", {"en-us", 50, 175}, dir.file("scratch.wav"));
+    const auto sounds = assets::makeAllSounds(true, dir.path());
+    setenv("PATH", saved.c_str(), 1);
+
+    EXPECT_FALSE(spoken);
+    ASSERT_EQ(sounds.size(), 11u);
+    EXPECT_EQ(sounds[0].file, cannonSoundFile);
+    for (size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(sounds[i + 1].file, shippedTauntFiles[i]);
+        EXPECT_FALSE(sounds[i + 1].spoken);
+        EXPECT_GT(peakOf(sounds[i + 1].sound), 0.5f);
+    }
+    EXPECT_TRUE(
+        tooltest::run("test -z \"$(ls -A " + tooltest::quoted(dir.path()) + ")\"").exitCode == 0)
+        << "scratch files left behind";
+}
+
+}  // namespace
