@@ -1,0 +1,6 @@
+#include "app/program.h"
+
+// The command line is not read: the game is configured through its menu and dialogs.
+int main() {
+    return runProgram();
+}

@@ -1,0 +1,316 @@
+#include "app/program.h"
+
+#include "app/app_host.h"
+#include "app/camera.h"
+#include "app/camera_drag.h"
+#include "app/frame.h"
+#include "app/frame_pacer.h"
+#include "app/menu_commands.h"
+#include "app/mouse_drag.h"
+#include "app/platform_window.h"
+#include "app/sdl_keys.h"
+#include "app/sound_player.h"
+#include "app/startup_failure.h"
+#include "app/tank_actions.h"
+#include "app/viewport.h"
+#include "game/new_game.h"
+#include "game/world.h"
+#include "render/scene.h"
+#include "ui/ui.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <imgui.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace {
+
+const char* const websiteAddress = "https://krellmont.example.org/";
+const char* const largeIconFile = "Krellmont.bmp";
+
+std::string windowTitle() {
+    char title[64];
+    SDL_snprintf(title, sizeof title, "Krellmont version %s", "3.0");
+    return title;
+}
+
+class Program {
+  public:
+    explicit Program(std::unique_ptr<PlatformWindow> window)
+        : window_(std::move(window)),
+          host_(ui_.messages(), ui_.menu(), [this](const std::string& file) { sound_.play(file); }),
+          newGame_(world_, host_) {}
+
+    ~Program() {
+        // The scene's GL objects and the UI go while the context is still current.
+        scene_.reset();
+        ui_.shutdown();
+    }
+
+    bool start();
+    void run();
+
+  private:
+    void handleEvent(const SDL_Event& event);
+    void handleKey(const SDL_KeyboardEvent& key);
+    void handleText(const char* text);
+    void handleMouse(const SDL_Event& event);
+    void drawFrame();
+    void drawScene();
+    void runCommand(int commandId);
+    void pressPanelButton(int buttonId);
+    void waitForNextFrame();
+    void gameBuilt();
+    InputGate inputGate() const;
+
+    std::unique_ptr<PlatformWindow> window_;
+    Ui ui_;
+    SoundPlayer sound_;
+    GameWorld world_;
+    AppHost host_;
+    NewGameFlow newGame_;
+    std::unique_ptr<SceneResources> scene_;
+    ViewSettings view_;
+    Camera camera_;
+    MouseDrag drag_;
+    CurrentContextSwitches glSwitches_;
+    std::unique_ptr<FramePacer> pacer_;
+    bool gameExists_ = false;
+    bool quit_ = false;
+    int viewportWidth_ = -1;
+    int viewportHeight_ = -1;
+};
+
+bool Program::start() {
+    world_.random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!ui_.init(window_->sdlWindow(), window_->glContext())) {
+        return false;
+    }
+    ui_.setNewGameFlow(&newGame_);
+    scene_ = setupScene(host_, world_.tankLists);
+    ui_.menu().setGameItemsEnabled(false);
+    window_->loadIcon(largeIconFile);
+    window_->showMaximised();
+    pacer_ = std::make_unique<FramePacer>(static_cast<std::int64_t>(SDL_GetPerformanceFrequency()),
+                                          static_cast<std::int64_t>(SDL_GetPerformanceCounter()));
+    return true;
+}
+
+void Program::run() {
+    while (!quit_) {
+        SDL_Event event;
+        while (!quit_ && SDL_PollEvent(&event)) {
+            handleEvent(event);
+        }
+        if (quit_) {
+            break;
+        }
+        if (window_->minimised()) {
+            // Nothing is drawn while minimised: sleep until the window system speaks.
+            SDL_WaitEvent(nullptr);
+            continue;
+        }
+        if (pacer_->idlePass(static_cast<std::int64_t>(SDL_GetPerformanceCounter()))) {
+            drawFrame();
+        } else {
+            waitForNextFrame();
+        }
+    }
+}
+
+// Waits for the next event or the frame deadline, whichever comes first. The event wait
+// has whole-millisecond resolution; the last fraction is slept so frames keep their rate.
+void Program::waitForNextFrame() {
+    const double remaining = pacer_->secondsUntilDue();
+    const int wholeMilliseconds = static_cast<int>(remaining * 1000.0);
+    if (wholeMilliseconds >= 1) {
+        SDL_WaitEventTimeout(nullptr, wholeMilliseconds);
+    } else if (remaining > 0.0) {
+        std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
+    }
+}
+
+InputGate Program::inputGate() const {
+    InputGate gate;
+    gate.gameExists = gameExists_ && !world_.setupInProgress;
+    gate.shotInProgress = world_.shotInProgress;
+    gate.modalOpen = ui_.modalOpen() || newGame_.active();
+    gate.textFieldHasKeyboard = ui_.wantsKeyboard();
+    return gate;
+}
+
+void Program::handleEvent(const SDL_Event& event) {
+    ui_.processEvent(event);
+    switch (event.type) {
+        case SDL_QUIT:
+            quit_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                quit_ = true;
+            }
+            break;
+        case SDL_KEYDOWN:
+            handleKey(event.key);
+            break;
+        case SDL_TEXTINPUT:
+            handleText(event.text.text);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEMOTION:
+            handleMouse(event);
+            break;
+        default:
+            break;
+    }
+}
+
+void Program::handleKey(const SDL_KeyboardEvent& key) {
+    if (!inputGate().keyboardReachesGame()) {
+        return;
+    }
+    applyTankAction(actionForKey(gameKeyFor(key.keysym.sym)), world_, host_);
+}
+
+void Program::handleText(const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        // Checked per character: one text event may carry several, and the first may fire.
+        if (!inputGate().keyboardReachesGame()) {
+            return;
+        }
+        applyTankAction(actionForCharacter(*c), world_, host_);
+    }
+}
+
+void Program::handleMouse(const SDL_Event& event) {
+    // The menu, the panel and the dialogs keep their own mouse.
+    if (ui_.wantsMouse()) {
+        return;
+    }
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            drag_.leftButtonDown(event.button.x, event.button.y);
+        } else if (event.button.button == SDL_BUTTON_RIGHT) {
+            drag_.rightButtonDown(event.button.y);
+        }
+        return;
+    }
+    const bool left = (event.motion.state & SDL_BUTTON_LMASK) != 0;
+    const bool right = (event.motion.state & SDL_BUTTON_RMASK) != 0;
+    applyCameraDrag(camera_, drag_.motion(event.motion.x, event.motion.y, left, right));
+}
+
+void Program::drawScene() {
+    if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
+        const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode};
+        renderFrame(world_, host_, *scene_, frameView,
+                    ui_.modalOpen() ? ShellMotion::Hold : ShellMotion::Advance);
+        return;
+    }
+    // No game yet: the window stays black behind the menu and dialogs.
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPopAttrib();
+}
+
+void Program::drawFrame() {
+    int width = 0;
+    int height = 0;
+    window_->drawableSize(width, height);
+
+    ui_.beginFrame();
+    const int command = ui_.drawMenuBar();
+    const int menuHeight = std::min(ui_.menuBarHeight(), height);
+    const PanelRect client{0, menuHeight, width, height - menuHeight};
+    if (client.width != viewportWidth_ || client.height != viewportHeight_) {
+        viewportWidth_ = client.width;
+        viewportHeight_ = client.height;
+        resizeViewport(client.width, client.height);
+    }
+    drawScene();
+
+    int button = 0;
+    if (gameExists_) {
+        button = ui_.drawStatusPanel(world_, host_.tankButtonsEnabled(), placeStatusPanel(client));
+        if (button != 0) {
+            // The 3-D view gets the keyboard back after a click.
+            ImGui::SetWindowFocus(nullptr);
+        }
+    }
+    const ModalOutcome outcome = ui_.drawModals(world_, host_);
+    ui_.endFrame();
+    window_->swapBuffers();
+
+    if (outcome == ModalOutcome::GameBuilt) {
+        gameBuilt();
+    }
+    if (button != 0) {
+        pressPanelButton(button);
+    }
+    if (command != 0) {
+        runCommand(command);
+    }
+}
+
+void Program::pressPanelButton(int buttonId) {
+    if (world_.shotInProgress || ui_.modalOpen()) {
+        return;
+    }
+    applyTankAction(actionForPanelButton(buttonId), world_, host_);
+}
+
+void Program::gameBuilt() {
+    resetCamera(camera_, world_.arena.halfSide);
+    if (!gameExists_) {
+        gameExists_ = true;
+        ui_.menu().setGameItemsEnabled(true);
+    }
+}
+
+void Program::runCommand(int commandId) {
+    switch (runMenuCommand(commandId, view_, ui_.menu(), glSwitches_)) {
+        case ProgramRequest::None:
+            break;
+        case ProgramRequest::NewGame:
+            newGame_.start();
+            break;
+        case ProgramRequest::Exit:
+            quit_ = true;
+            break;
+        case ProgramRequest::Help:
+            ui_.openHelp();
+            break;
+        case ProgramRequest::About:
+            ui_.openAbout();
+            break;
+        case ProgramRequest::Website:
+            SDL_OpenURL(websiteAddress);
+            break;
+        case ProgramRequest::Shields:
+            ui_.openShields(world_);
+            break;
+    }
+}
+
+}  // namespace
+
+int runProgram() {
+    std::string failure;
+    std::unique_ptr<PlatformWindow> window = PlatformWindow::create(windowTitle(), failure);
+    if (window == nullptr) {
+        return reportStartupFailure(failure);
+    }
+    Program program(std::move(window));
+    if (!program.start()) {
+        return reportStartupFailure("unable to create opengl rendering context");
+    }
+    program.run();
+    return 0;
+}
