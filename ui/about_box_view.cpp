@@ -1,3 +1,4 @@
+#include "resources/about_lines.h"
 #include "ui/views.h"
 
 #include <cstdint>
@@ -6,11 +7,6 @@ namespace {
 
 constexpr const char* aboutTitle = "About Krellmont";
 constexpr const char* versionString = "3.0";
-const char* const aboutLines[] = {
-    "A turn-based tank artillery game for two teams at one keyboard.",
-    "Drive, aim and fire across the divider; the last team standing wins.",
-    "Written in C++17 with SDL2, OpenGL and Dear ImGui.",
-};
 
 }  // namespace
 

@@ -41,7 +41,8 @@ void finish(HelpDocument& doc, HelpSection& section, bool opened) {
 HelpDocument parseHelpText(const std::string& text) {
     HelpDocument doc;
     HelpSection current;
-    bool opened = false;  // current has a title line
+    bool opened = false;       // current has a title line
+    bool inParagraph = false;  // the last line added text that a following line may join
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
@@ -55,14 +56,37 @@ HelpDocument parseHelpText(const std::string& text) {
         trimTrailingSpace(line);
         if (line.size() >= 2 && line[0] == '#' && line[1] == ' ') {
             finish(doc, current, opened);
-            current.title = line.substr(2);
-            const std::size_t first = current.title.find_first_not_of(" \t");
-            current.title.erase(0, first == std::string::npos ? current.title.size() : first);
+            const std::size_t first = line.find_first_not_of(" \t", 2);
+            current.title = first == std::string::npos ? std::string() : line.substr(first);
             opened = true;
+            inParagraph = false;
             continue;
         }
-        current.body += line;
-        current.body += '\n';
+        std::string& body = current.body;
+        if (!opened) {
+            body += line;
+            body += '\n';
+            continue;
+        }
+        if (line.empty()) {
+            if (inParagraph) {
+                body += "\n\n";
+            }
+            inParagraph = false;
+            continue;
+        }
+        const bool listItem = line.compare(0, 2, "- ") == 0;
+        if (inParagraph && !listItem) {
+            const std::size_t first = line.find_first_not_of(" \t");
+            body += ' ';
+            body += line.substr(first);
+        } else {
+            if (inParagraph) {
+                body += '\n';
+            }
+            body += line;
+        }
+        inParagraph = true;
     }
     finish(doc, current, opened);
     return doc;

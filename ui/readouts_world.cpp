@@ -1,6 +1,9 @@
 #include "game/world.h"
 #include "ui/readouts.h"
 
+#include <cstring>
+#include <string>
+
 StatusReadouts readStatusReadouts(const GameWorld& world) {
     const Team* team = world.currentTeam;
     const Player* player = team != nullptr ? team->currentPlayer : nullptr;
@@ -8,6 +11,9 @@ StatusReadouts readStatusReadouts(const GameWorld& world) {
     if (tank == nullptr) {
         return StatusReadouts{};
     }
-    return formatStatusReadouts(team->name, player->name, tank->number, tank->power,
+    // Name buffers are meant to end in a terminator; never read past them if one does not.
+    const std::string teamName(team->name, strnlen(team->name, nameCapacity));
+    const std::string playerName(player->name, strnlen(player->name, nameCapacity));
+    return formatStatusReadouts(teamName.c_str(), playerName.c_str(), tank->number, tank->power,
                                 tank->elevation, tank->mileage);
 }

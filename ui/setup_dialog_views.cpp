@@ -1,3 +1,4 @@
+#include "game/names.h"
 #include "game/setup_dialogs.h"
 #include "ui/dialog_frame.h"
 #include "ui/views.h"
@@ -6,8 +7,8 @@
 
 namespace {
 
-// Names hold 23 bytes; counts and lengths a few digits, with room to type a wrong value.
-constexpr std::size_t nameCapacity = 24;
+// Names hold 23 bytes (nameCapacity with the terminator); counts and lengths a few digits,
+// with room to type a wrong value.
 constexpr std::size_t numberCapacity = 16;
 constexpr float fieldWidth = 200.0f;
 constexpr float buttonWidth = 75.0f;

@@ -18,8 +18,9 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
     }
     ImGui::EndDisabled();
 
-    ImGui::BeginChild("##kinds", ImVec2(260.0f, 0.0f), true,
-                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_AutoResizeY);
+    const float kindsHeight =
+        ImGui::GetFrameHeightWithSpacing() * 3.0f + ImGui::GetStyle().WindowPadding.y * 2.0f;
+    ImGui::BeginChild("##kinds", ImVec2(260.0f, kindsHeight), true);
     for (int kind = 0; kind < shieldKindCount; ++kind) {
         ImGui::BeginDisabled(!dialog.choiceEnabled(kind));
         ImGui::PushID(kind);
