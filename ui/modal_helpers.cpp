@@ -28,7 +28,9 @@ std::string safeTitle(const std::string& text) {
 }
 
 bool dialogFocused() {
-    // A box stacked over the dialog takes the keys; the dialog's own child windows do not.
-    return ImGui::IsWindowFocused(ImGuiFocusedFlags_ChildWindows |
+    // A box stacked over the dialog takes the keys; the dialog's own child windows do not. A
+    // window that opens in this frame ignores them: the key that opened it is not for it.
+    return !ImGui::IsWindowAppearing() &&
+           ImGui::IsWindowFocused(ImGuiFocusedFlags_ChildWindows |
                                   ImGuiFocusedFlags_NoPopupHierarchy);
 }

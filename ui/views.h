@@ -61,7 +61,8 @@ void centreNextWindow();
 // Enter or keypad Enter went down in this frame (repeats do not count).
 bool enterPressed();
 bool escapePressed();
-// The current window or one of its children has the keyboard (a popup over it does not count).
+// The current window or one of its children has the keyboard (a popup over it does not count)
+// and did not just open.
 bool dialogFocused();
 
 // "##" in a window title would cut the shown text short; keep user text whole.
