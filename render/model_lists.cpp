@@ -1,0 +1,76 @@
+#include "render/model_lists.h"
+
+#include "render/primitives.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void emitFace(const ModelGeometry& geometry, const ModelFace& face) {
+    const Vec3* vertices = geometry.vertices.data();
+    switch (face.shape) {
+        case FaceShape::Quad:
+            drawQuad(vertices, face.normal, face.indices.data());
+            break;
+        case FaceShape::Hexagon:
+            drawHexagon(vertices, face.normal, face.indices.data());
+            break;
+        case FaceShape::Octagon:
+            drawOctagon(vertices, face.normal, face.indices.data());
+            break;
+    }
+}
+
+}  // namespace
+
+unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camouflage) {
+    const unsigned int list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    if (camouflage != NoTexture) {
+        glBindTexture(GL_TEXTURE_2D, camouflage);
+    }
+    TextureName bound = camouflage;
+    for (const ModelFace& face : geometry.faces) {
+        if (face.texture != NoTexture && face.texture != bound) {
+            glBindTexture(GL_TEXTURE_2D, face.texture);
+            bound = face.texture;
+        }
+        emitFace(geometry, face);
+    }
+    glEndList();
+    return list;
+}
+
+TankModelLists buildTankModelLists() {
+    const ModelGeometry track = trackGeometry();
+    const ModelGeometry hull = hullGeometry();
+    const ModelGeometry deck = deckGeometry();
+    const ModelGeometry turret = turretGeometry();
+
+    TankModelLists lists;
+    lists.trackList = buildDisplayList(track, NoTexture);
+    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
+        lists.variants.hullLists[i] = buildDisplayList(hull, camouflageListTextures[i]);
+    }
+    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
+        lists.variants.deckLists[i] = buildDisplayList(deck, camouflageListTextures[i]);
+    }
+    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
+        lists.variants.turretLists[i] = buildDisplayList(turret, camouflageListTextures[i]);
+    }
+    return lists;
+}
+
+void deleteTankModelLists(const TankModelLists& lists) {
+    auto drop = [](unsigned int list) {
+        if (list != 0) {
+            glDeleteLists(list, 1);
+        }
+    };
+    drop(lists.trackList);
+    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
+        drop(lists.variants.hullLists[i]);
+        drop(lists.variants.deckLists[i]);
+        drop(lists.variants.turretLists[i]);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/world.h"
+#include "render/tank_geometry.h"
+
+#include <array>
+
+// The camouflage textures in the slot order of TankListTable (camouflage 39, 38, 37, 40, 41).
+constexpr std::array<TextureName, 5> camouflageListTextures{
+    CityCamoTexture, FallCamoTexture, BlueCamoTexture, ForestCamoTexture, Forest2CamoTexture};
+
+// Every display list of the tank models: one track list shared by all tanks and, per
+// camouflage, a hull, deck and turret list.
+struct TankModelLists {
+    unsigned int trackList = 0;
+    TankListTable variants;
+};
+
+// Compiles the faces of `geometry` into a new display list and returns its name. The
+// list binds `camouflage` first (unless NoTexture) and each face's own texture where set.
+unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camouflage);
+
+// Builds, in order, the track list, the five hull lists, the five deck lists and the
+// five turret lists. Needs a current GL context.
+TankModelLists buildTankModelLists();
+void deleteTankModelLists(const TankModelLists& lists);

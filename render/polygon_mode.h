@@ -1,0 +1,15 @@
+#pragma once
+
+// How the scene's polygons are drawn; chosen in the Options menu.
+enum class PolygonMode {
+    Wireframe = 1,
+    SolidShading = 2,
+    TextureMapping = 3,
+};
+
+// Puts the GL state in step with a newly chosen mode: lines or filled polygons for
+// front and back faces, 2-D texturing only for texture mapping.
+void applyPolygonMode(PolygonMode mode);
+
+// Polygon antialiasing (GL_POLYGON_SMOOTH) on or off.
+void setPolygonSmoothing(bool on);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "game/geometry.h"
+#include "render/model_lists.h"
+
+#include <array>
+#include <memory>
+
+class GameHost;
+struct GLUquadric;
+
+// The unlit colours: red marks the current tank (and colours the shells), blue every
+// other tank, cyan the boxes around flying shells.
+namespace outlineColours {
+constexpr std::array<float, 3> red{1.0f, 0.0f, 0.0f};
+constexpr std::array<float, 3> blue{0.0f, 0.0f, 1.0f};
+constexpr std::array<float, 3> cyan{0.0f, 1.0f, 1.0f};
+}  // namespace outlineColours
+
+// What the one-time set-up creates and every frame draws with: the quadrics and the
+// display lists of the tank models. Owned by the program for as long as its GL context
+// lives; destroy it while that context is still current.
+class SceneResources {
+  public:
+    SceneResources();
+    ~SceneResources();
+    SceneResources(const SceneResources&) = delete;
+    SceneResources& operator=(const SceneResources&) = delete;
+
+    GLUquadric* cannonQuadric() const { return cannonQuadric_; }
+    GLUquadric* shieldQuadric() const { return shieldQuadric_; }
+    const TankModelLists& modelLists() const { return lists_; }
+
+  private:
+    GLUquadric* cannonQuadric_ = nullptr;
+    GLUquadric* shieldQuadric_ = nullptr;
+    TankModelLists lists_;
+    friend std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
+};
+
+// Prepares the GL state for the whole run (light, material, lighting, depth test,
+// texturing, back-face culling), loads the textures from the working directory (each
+// missing file is reported through `host`), creates the quadrics and builds the tank
+// display lists, whose per-camouflage names it writes into `tankLists` for new tanks to
+// copy. Needs a current GL context.
+std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
+
+// glutSolidSphere needs GLUT initialised, which may happen only once per process.
+void initGlutOnce();

@@ -1,0 +1,118 @@
+#include "render/tank_drawing.h"
+
+#include "render/lighting.h"
+#include "render/primitives.h"
+#include "render/scene.h"
+#include "render/shield_drawing.h"
+#include "render/texture_table.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+// Where the barrel leaves the turret, relative to the model origin: ahead (-x) and up.
+constexpr float barrelPivotX = -3.0f;
+constexpr float barrelPivotY = 3.25f;
+constexpr double barrelRadius = 0.25;
+constexpr double barrelLength = 6.0;
+constexpr double muzzleRingRadius = 0.35;
+constexpr double muzzleRingLength = 0.5;
+// The tracks run along both long sides of the hull.
+constexpr float trackOffsetZ = 3.0f;
+
+void aimBarrel(const Cannon& cannon, const Tank& tank) {
+    glRotatef(static_cast<float>(tank.turretAngle), 0.0f, 1.0f, 0.0f);
+    glTranslatef(barrelPivotX, barrelPivotY, 0.0f);
+    glTranslatef(0.0f, 0.0f, cannon.lateralOffset);
+    // The quadric's axis (+z) ends up along -x, raised by -elevation degrees.
+    glRotatef(-90.0f, 0.0f, 1.0f, 0.0f);
+    glRotatef(static_cast<float>(tank.elevation), 1.0f, 0.0f, 0.0f);
+}
+
+}  // namespace
+
+void drawTeamTanks(const Team& team, const TankDrawContext& context) {
+    forEachTank(team, [&](const Tank& tank) { drawTank(tank, context); });
+}
+
+void drawTank(const Tank& tank, const TankDrawContext& context) {
+    if (tank.destroyed) {
+        return;
+    }
+    glPushMatrix();
+    glTranslatef(tank.position.x, 0.0f, 0.0f);
+    glTranslatef(0.0f, 0.0f, tank.position.z);
+    glTranslatef(0.0f, 1.0f, 0.0f);
+    glRotatef(static_cast<float>(tank.heading), 0.0f, 1.0f, 0.0f);
+    drawTankBody(tank, context);
+    if (tank.shieldActive) {
+        drawShield(tank, context.scene.shieldQuadric(), context.polygonMode);
+    }
+    glPopMatrix();
+    drawTankOutline(tank, context);
+}
+
+void drawTankBody(const Tank& tank, const TankDrawContext& context) {
+    const unsigned int trackList = context.scene.modelLists().trackList;
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, trackOffsetZ);
+    glCallList(trackList);
+    glPopMatrix();
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -trackOffsetZ);
+    glCallList(trackList);
+    glPopMatrix();
+
+    glCallList(tank.hull.displayListId);
+    glCallList(tank.deck.displayListId);
+
+    glPushMatrix();
+    glRotatef(static_cast<float>(tank.turretYaw), 0.0f, 1.0f, 0.0f);
+    glCallList(tank.turret.displayListId);
+    glPopMatrix();
+
+    const int count = tank.cannonCount < 0                  ? 0
+                      : tank.cannonCount > Tank::maxCannons ? Tank::maxCannons
+                                                            : tank.cannonCount;
+    for (int i = 0; i < count; ++i) {
+        drawCannon(tank.cannons[i], tank, context);
+    }
+}
+
+void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context) {
+    GLUquadric* quadric = context.scene.cannonQuadric();
+    if (quadric == nullptr) {
+        return;
+    }
+    glPushMatrix();
+    aimBarrel(cannon, tank);
+    const TextureName texture = textureForCamouflage(cannon.camouflage);
+    // An unknown camouflage keeps whatever texture is bound.
+    if (texture != NoTexture) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+    }
+    gluCylinder(quadric, barrelRadius, barrelRadius, barrelLength, 10, 10);
+    glPopMatrix();
+
+    glPushMatrix();
+    aimBarrel(cannon, tank);
+    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
+    gluCylinder(quadric, muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8);
+    glPopMatrix();
+}
+
+void drawTankOutline(const Tank& tank, const TankDrawContext& context) {
+    lightingOff(context.polygonMode);
+    if (context.currentTank != nullptr) {
+        const bool current = tank.serial == context.currentTank->serial;
+        glColor3fv(current ? outlineColours::red.data() : outlineColours::blue.data());
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        for (const auto& face : tank.faces) {
+            drawQuadNoNormal(tank.corners.data(), face.data());
+        }
+        glPolygonMode(GL_FRONT_AND_BACK,
+                      context.polygonMode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
+    }
+    lightingOn(context.polygonMode);
+}

@@ -1,0 +1,255 @@
+#include "tests/render/gl/gl_harness.h"
+
+#include "app/viewport.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+struct GlState {
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    std::unique_ptr<SceneResources> scene;
+    TankListTable tankLists;
+    RecordingHost setupHost;
+};
+
+GlState* state = nullptr;
+
+class GlEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        state = new GlState;
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+        SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+        state->window = SDL_CreateWindow("render tests", 0, 0, viewWidth, viewHeight,
+                                         SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        ASSERT_NE(state->window, nullptr) << SDL_GetError();
+        state->context = SDL_GL_CreateContext(state->window);
+        ASSERT_NE(state->context, nullptr) << SDL_GetError();
+        ASSERT_EQ(SDL_GL_MakeCurrent(state->window, state->context), 0);
+
+        // Set up in an empty folder: every picture file is missing.
+        const auto previous = std::filesystem::current_path();
+        char pattern[] = "/tmp/krellmont-render-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        std::filesystem::current_path(pattern);
+        state->scene = setupScene(state->setupHost, state->tankLists);
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(pattern);
+    }
+
+    void TearDown() override {
+        if (state == nullptr) {
+            return;
+        }
+        state->scene.reset();
+        if (state->context != nullptr) {
+            SDL_GL_DeleteContext(state->context);
+        }
+        if (state->window != nullptr) {
+            SDL_DestroyWindow(state->window);
+        }
+        SDL_Quit();
+        delete state;
+        state = nullptr;
+    }
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new GlEnvironment);
+
+void placeTank(Tank& tank, float x, float z) {
+    tank.position = {x, 0.0f, z};
+    tank.box = {x - 6.0f, x + 6.0f, 0.5f, 5.5f, z - 6.0f, z + 6.0f};
+    tank.syncCorners();
+    tank.placed = true;
+}
+
+}  // namespace
+
+SceneResources& sharedScene() {
+    return *state->scene;
+}
+const TankListTable& sharedTankLists() {
+    return state->tankLists;
+}
+const std::vector<RecordingHost::Message>& setupMessages() {
+    return state->setupHost.messages;
+}
+
+std::vector<Pixel> readBackBuffer() {
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(viewWidth) * viewHeight * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, viewWidth, viewHeight, GL_RGB, GL_UNSIGNED_BYTE, raw.data());
+    std::vector<Pixel> pixels(static_cast<std::size_t>(viewWidth) * viewHeight);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = {raw[3 * i], raw[3 * i + 1], raw[3 * i + 2]};
+    }
+    return pixels;
+}
+
+Pixel readPixel(int x, int y) {
+    std::uint8_t raw[3] = {};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, raw);
+    return {raw[0], raw[1], raw[2]};
+}
+
+void saveBackBuffer(const std::string& path) {
+    const std::vector<Pixel> pixels = readBackBuffer();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return;
+    }
+    std::fprintf(file, "P6\n%d %d\n255\n", viewWidth, viewHeight);
+    for (int y = viewHeight - 1; y >= 0; --y) {
+        for (int x = 0; x < viewWidth; ++x) {
+            const Pixel& p = pixels[static_cast<std::size_t>(y) * viewWidth + x];
+            const unsigned char rgb[3] = {static_cast<unsigned char>(p.r),
+                                          static_cast<unsigned char>(p.g),
+                                          static_cast<unsigned char>(p.b)};
+            std::fwrite(rgb, 1, 3, file);
+        }
+    }
+    std::fclose(file);
+}
+
+ScreenPoint projectPoint(double x, double y, double z) {
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    ScreenPoint p{};
+    gluProject(x, y, z, model, projection, viewport, &p.x, &p.y, &p.depth);
+    return p;
+}
+
+void uploadTestTexture(unsigned name, const std::vector<std::uint8_t>& rgbRows, int width,
+                       int height) {
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgbRows.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void forgetTexture(unsigned name) {
+    const GLuint texture = name;
+    glDeleteTextures(1, &texture);
+}
+
+TestGame::TestGame(float halfSide, float barrierHeight) {
+    world.arena.halfSide = halfSide;
+    world.arena.barrierHeight = barrierHeight;
+    world.arena.rebuild();
+    world.setupInProgress = false;
+    world.tankLists = sharedTankLists();
+    resetCamera(camera, halfSide);
+    resizeViewport(viewWidth, viewHeight);
+}
+
+Player& TestGame::playerOf(Team& team, int camouflage) {
+    if (team.firstPlayer == nullptr) {
+        auto player = std::make_unique<Player>();
+        player->camouflage = camouflage;
+        team.currentPlayer = &team.appendPlayer(std::move(player));
+        team.playerCount = 1;
+    }
+    return *team.firstPlayer;
+}
+
+Tank& TestGame::addTank(Team& team, float x, float z, int camouflage) {
+    Player& player = playerOf(team, camouflage);
+    Team* const previous = world.currentTeam;
+    world.currentTeam = &team;
+    Tank& tank = player.appendTank(std::make_unique<Tank>(world));
+    world.currentTeam = previous;
+    if (world.currentTank() == nullptr) {
+        world.currentTeam = &team;
+    }
+    if (player.currentTank == nullptr) {
+        player.currentTank = &tank;
+    }
+    ++player.tankCount;
+    const int slot = camouflageListSlot(camouflage);
+    tank.hull.displayListId = world.tankLists.hullLists[slot];
+    tank.deck.displayListId = world.tankLists.deckLists[slot];
+    tank.turret.displayListId = world.tankLists.turretLists[slot];
+    for (Cannon& cannon : tank.cannons) {
+        cannon.camouflage = camouflage;
+    }
+    placeTank(tank, x, z);
+    return tank;
+}
+
+Shell& TestGame::addShell(float x, float y, float z) {
+    auto shell = std::make_unique<Shell>();
+    shell->position = {x, y, z};
+    shell->launchX = x;
+    shell->launchY = y;
+    shell->launchZ = z;
+    shell->timeStep = 0.04;
+    const float k = Shell::halfSide;
+    shell->box = {x - k, x + k, y - k, y + k, z - k, z + k};
+    shell->corners = shellLayoutCorners(shell->box);
+    shell->faces = shellFaces;
+    Shell& added = *shell;
+    world.shells[world.shellsInFlight++] = std::move(shell);
+    world.shotInProgress = true;
+    return added;
+}
+
+void TestGame::addPrize(Team& team, float x, float z) {
+    auto prize = std::make_unique<Prize>(world.random);
+    prize->position = {x, 0.0f, z};
+    prize->box = {x - 2.0f, x + 2.0f, -2.0f, 2.0f, z - 2.0f, z + 2.0f};
+    prize->syncCorners();
+    team.prize = std::move(prize);
+}
+
+void TestGame::draw(PolygonMode mode, CameraCentre centre, ShellMotion motion) {
+    applyPolygonMode(mode);
+    renderFrame(world, host, sharedScene(), FrameView{camera, centre, mode}, motion);
+}
+
+ScreenPoint TestGame::project(CameraCentre centre, double x, double y, double z) {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    applyCamera(camera, centre, world);
+    const ScreenPoint p = projectPoint(x, y, z);
+    glLoadIdentity();
+    return p;
+}
+
+void TestGame::lookDown(double height) {
+    camera.eye = {0.0, 0.0, height};
+    camera.yaw = 0.0f;
+    camera.pitch = 90.0f;
+}
+
+void TestGame::lookLevel(double distance) {
+    camera.eye = {0.0, 0.0, distance};
+    camera.yaw = 0.0f;
+    camera.pitch = 0.0f;
+}

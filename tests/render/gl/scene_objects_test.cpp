@@ -1,0 +1,91 @@
+#include "render/scene_objects.h"
+#include "render/lighting.h"
+#include "render/texture_table.h"
+#include "tests/render/gl/gl_harness.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Four texels square: the lower two rows black, the upper two white.
+std::vector<std::uint8_t> stripedPicture() {
+    std::vector<std::uint8_t> rgb(4 * 4 * 3, 0);
+    for (std::size_t i = 4 * 2 * 3; i < rgb.size(); ++i) {
+        rgb[i] = 255;
+    }
+    return rgb;
+}
+
+// Runs of dark and bright floor along the middle row of the window.
+int countStripes(const std::vector<Pixel>& pixels) {
+    int runs = 0;
+    int last = -1;
+    const int y = viewHeight / 2;
+    for (int x = 0; x < viewWidth; ++x) {
+        const Pixel& p = pixels[static_cast<std::size_t>(y) * viewWidth + x];
+        const bool isFloor = p.b < 230;  // the clear colour is full blue
+        const int kind = !isFloor ? -1 : (p.r > 128 ? 1 : 0);
+        if (kind != last && kind >= 0) {
+            ++runs;
+        }
+        last = kind;
+    }
+    return runs;
+}
+
+std::vector<Pixel> drawFloorOnly(TestGame& game) {
+    applyPolygonMode(PolygonMode::TextureMapping);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    applyCamera(game.camera, CameraCentre::CenterOfArena, game.world);
+    placeLight();
+    drawFloor(game.world.arena);
+    glLoadIdentity();
+    return readBackBuffer();
+}
+
+}  // namespace
+
+TEST(Floor, ThePictureRepeatsTenTimesAlongEachSideWhateverTheArenaSize) {
+    uploadTestTexture(FloorTexture, stripedPicture(), 4, 4);
+    for (float halfSide : {60.0f, 150.0f}) {
+        TestGame game(halfSide);
+        game.lookDown(halfSide * 2.8);
+        EXPECT_EQ(countStripes(drawFloorOnly(game)), 20) << halfSide;
+    }
+    forgetTexture(FloorTexture);
+}
+
+TEST(Floor, IsLitMaterialGreyWhenNotTextureMapping) {
+    uploadTestTexture(FloorTexture, stripedPicture(), 4, 4);
+    TestGame game;
+    game.lookDown(170);
+    game.draw(PolygonMode::SolidShading);
+    const ScreenPoint p = game.project(CameraCentre::CenterOfArena, 35, 0, 35);
+    const Pixel floor = readPixel(static_cast<int>(p.x), static_cast<int>(p.y));
+    EXPECT_NEAR(floor.r, 191, 1);
+    EXPECT_NEAR(floor.g, 191, 1);
+    EXPECT_NEAR(floor.b, 191, 1);
+    forgetTexture(FloorTexture);
+}
+
+TEST(Prize, StandsOnTheFloorAtItsPositionWithThePrizePicture) {
+    std::vector<std::uint8_t> green(4 * 4 * 3, 0);
+    for (std::size_t i = 1; i < green.size(); i += 3) {
+        green[i] = 255;
+    }
+    uploadTestTexture(PrizeTexture, green, 4, 4);
+    TestGame game;
+    game.addPrize(game.world.teamB, -35, 25);
+    game.lookDown(170);
+    game.draw(PolygonMode::TextureMapping);
+    // The cube's top at y = 4 faces the light: green modulated by 0.75.
+    const ScreenPoint top = game.project(CameraCentre::CenterOfArena, -35, 4, 25);
+    const Pixel p = readPixel(static_cast<int>(top.x), static_cast<int>(top.y));
+    EXPECT_EQ(p.r, 0);
+    EXPECT_NEAR(p.g, 191, 1);
+    EXPECT_EQ(p.b, 0);
+    forgetTexture(PrizeTexture);
+}

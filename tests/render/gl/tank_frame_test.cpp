@@ -1,0 +1,307 @@
+#include "render/tank_drawing.h"
+#include "render/texture_table.h"
+#include "tests/render/gl/gl_harness.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+bool isPureRed(const Pixel& p) {
+    return p.r == 255 && p.g == 0 && p.b == 0;
+}
+bool isPureBlue(const Pixel& p) {
+    return p.r == 0 && p.g == 0 && p.b == 255;
+}
+
+struct Region {
+    int x0, y0, x1, y1;
+};
+
+// The screen rectangle around a tank's 12 x 12 footprint, as seen from straight above.
+Region footprintOnScreen(TestGame& game, const Tank& tank) {
+    const ScreenPoint a =
+        game.project(CameraCentre::CenterOfArena, tank.box.xmin, 5.5, tank.box.zmin);
+    const ScreenPoint b =
+        game.project(CameraCentre::CenterOfArena, tank.box.xmax, 5.5, tank.box.zmax);
+    return {static_cast<int>(std::floor(std::min(a.x, b.x))) - 1,
+            static_cast<int>(std::floor(std::min(a.y, b.y))) - 1,
+            static_cast<int>(std::ceil(std::max(a.x, b.x))) + 1,
+            static_cast<int>(std::ceil(std::max(a.y, b.y))) + 1};
+}
+
+struct Count {
+    int red = 0;
+    int blue = 0;
+};
+
+Count countOutlineColours(const std::vector<Pixel>& pixels, const Region& r) {
+    Count count;
+    for (int y = std::max(r.y0, 0); y <= std::min(r.y1, viewHeight - 1); ++y) {
+        for (int x = std::max(r.x0, 0); x <= std::min(r.x1, viewWidth - 1); ++x) {
+            const Pixel& p = pixels[static_cast<std::size_t>(y) * viewWidth + x];
+            count.red += isPureRed(p);
+            count.blue += isPureBlue(p);
+        }
+    }
+    return count;
+}
+
+struct Centroid {
+    double x = 0;
+    double y = 0;
+    int count = 0;
+};
+
+Centroid redCentroid(const std::vector<Pixel>& pixels) {
+    Centroid c;
+    for (int y = 0; y < viewHeight; ++y) {
+        for (int x = 0; x < viewWidth; ++x) {
+            if (isPureRed(pixels[static_cast<std::size_t>(y) * viewWidth + x])) {
+                c.x += x;
+                c.y += y;
+                ++c.count;
+            }
+        }
+    }
+    if (c.count > 0) {
+        c.x /= c.count;
+        c.y /= c.count;
+    }
+    return c;
+}
+
+GLint polygonModeNow() {
+    GLint modes[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, modes);
+    return modes[0];
+}
+
+}  // namespace
+
+TEST(TankOutlines, ExactlyTheCurrentTankIsRedAndEveryOtherTankBlue) {
+    TestGame game;
+    Tank& current = game.addTank(game.world.teamA, 30, -30);
+    Tank& mate = game.addTank(game.world.teamA, 30, 30);
+    Tank& enemy = game.addTank(game.world.teamB, -30, 0, BlueCamouflage);
+    ASSERT_EQ(game.world.currentTank(), &current);
+    game.lookDown(170);
+
+    for (PolygonMode mode :
+         {PolygonMode::SolidShading, PolygonMode::TextureMapping, PolygonMode::Wireframe}) {
+        game.draw(mode);
+        const auto pixels = readBackBuffer();
+        const Count mine = countOutlineColours(pixels, footprintOnScreen(game, current));
+        EXPECT_GT(mine.red, 10) << int(mode);
+        EXPECT_EQ(mine.blue, 0) << int(mode);
+        for (const Tank* other : {&mate, &enemy}) {
+            const Count theirs = countOutlineColours(pixels, footprintOnScreen(game, *other));
+            EXPECT_EQ(theirs.red, 0) << int(mode);
+            EXPECT_GT(theirs.blue, 10) << int(mode);
+        }
+    }
+
+    // Without a current tank no outline is drawn at all.
+    game.world.teamA.currentPlayer->currentTank = nullptr;
+    game.draw(PolygonMode::SolidShading);
+    const auto pixels = readBackBuffer();
+    const Count all = countOutlineColours(pixels, {0, 0, viewWidth - 1, viewHeight - 1});
+    EXPECT_EQ(all.red + all.blue, 0);
+}
+
+TEST(TankOutlines, LeaveThePolygonModeOfTheChosenDrawingMode) {
+    TestGame game;
+    Tank& tank = game.addTank(game.world.teamA, 30, 0);
+    const TankDrawContext wire{sharedScene(), PolygonMode::Wireframe, &tank};
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    drawTankOutline(tank, wire);
+    EXPECT_EQ(polygonModeNow(), GL_LINE);
+
+    const TankDrawContext solid{sharedScene(), PolygonMode::SolidShading, &tank};
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    drawTankOutline(tank, solid);
+    EXPECT_EQ(polygonModeNow(), GL_FILL);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+}
+
+TEST(TankDrawing, ADestroyedTankLeavesNoTraceInTheFrame) {
+    TestGame withWreck;
+    withWreck.addTank(withWreck.world.teamA, 30, 0);
+    Tank& wreck = withWreck.addTank(withWreck.world.teamB, -30, 0);
+    wreck.shieldActive = true;
+    wreck.shieldStrength = 100.0f;
+    wreck.shieldKind = 2;
+    wreck.destroyed = true;
+    TestGame without;
+    without.addTank(without.world.teamA, 30, 0);
+
+    withWreck.draw(PolygonMode::SolidShading);
+    const auto a = readBackBuffer();
+    without.draw(PolygonMode::SolidShading);
+    const auto b = readBackBuffer();
+    int differing = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        differing += a[i].r != b[i].r || a[i].g != b[i].g || a[i].b != b[i].b;
+    }
+    EXPECT_EQ(differing, 0);
+
+    // The same tank alive does show.
+    wreck.destroyed = false;
+    withWreck.draw(PolygonMode::SolidShading);
+    const auto c = readBackBuffer();
+    differing = 0;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        differing += c[i].r != b[i].r || c[i].g != b[i].g || c[i].b != b[i].b;
+    }
+    EXPECT_GT(differing, 100);
+}
+
+TEST(TankDrawing, TheModelsUpwardFacesAreLitLikeTheFloorInSolidShading) {
+    TestGame game;
+    game.addTank(game.world.teamA, 30, 0);
+    game.lookDown(60);
+    game.draw(PolygonMode::SolidShading, CameraCentre::CurrentTank);
+    // The hull's exposed front top (model x -6..-4, beside the barrel) faces the light.
+    const ScreenPoint top = game.project(CameraCentre::CurrentTank, 30 - 5, 2.5, 1.5);
+    const Pixel p = readPixel(static_cast<int>(top.x), static_cast<int>(top.y));
+    EXPECT_NEAR(p.r, 191, 1);
+    EXPECT_NEAR(p.g, 191, 1);
+    EXPECT_NEAR(p.b, 191, 1);
+    // The deck's rear slope is tilted 45 degrees: less diffuse light.
+    const ScreenPoint slope = game.project(CameraCentre::CurrentTank, 30 + 5.5, 3.0, 1.5);
+    const Pixel q = readPixel(static_cast<int>(slope.x), static_cast<int>(slope.y));
+    EXPECT_NEAR(q.r, 155, 2);
+}
+
+namespace {
+
+// Estimates the bubble's opacity at a point inside it but off the tank, from the same
+// pixel with and without the bubble.
+double bubbleOpacity(TestGame& game, Tank& tank) {
+    game.lookDown(60);
+    const ScreenPoint s =
+        game.project(CameraCentre::CurrentTank, tank.position.x + 8.0, 0.0, tank.position.z);
+    const int x = static_cast<int>(s.x);
+    const int y = static_cast<int>(s.y);
+    const bool wasOn = tank.shieldActive;
+    tank.shieldActive = false;
+    game.draw(PolygonMode::SolidShading, CameraCentre::CurrentTank);
+    const Pixel under = readPixel(x, y);
+    tank.shieldActive = wasOn;
+    game.draw(PolygonMode::SolidShading, CameraCentre::CurrentTank);
+    const Pixel blended = readPixel(x, y);
+    // The bubble's red is 0.5 (127.5); the floor's 191.
+    return (blended.r - under.r) / (127.5 - under.r);
+}
+
+}  // namespace
+
+TEST(ShieldBubble, FadesWithTheStrengthLeft) {
+    TestGame game;
+    Tank& tank = game.addTank(game.world.teamA, 30, 0);
+    tank.shieldActive = true;
+    tank.shieldKind = 0;
+    tank.shieldStrength = 50.0f;
+    EXPECT_NEAR(bubbleOpacity(game, tank), 0.5, 0.03);
+    tank.shieldStrength = 25.0f;  // a weak shield after one hit
+    EXPECT_NEAR(bubbleOpacity(game, tank), 0.25, 0.03);
+    tank.shieldKind = 1;  // a medium shield after two hits
+    EXPECT_NEAR(bubbleOpacity(game, tank), 0.1667, 0.03);
+}
+
+TEST(Shells, GlowRedEvenWhereTheLightDoesNotReachAndEveryShellAlike) {
+    TestGame game;
+    game.addTank(game.world.teamA, 30, 0);
+    game.addPrize(game.world.teamA, 40, 20);
+    game.addShell(-3, 3, 0);
+    game.addShell(3, 3, 0);
+    // A green prize picture would tint any shell drawn with texturing left on.
+    std::vector<std::uint8_t> green(4 * 4 * 3, 0);
+    for (std::size_t i = 1; i < green.size(); i += 3) {
+        green[i] = 255;
+    }
+    uploadTestTexture(PrizeTexture, green, 4, 4);
+    game.lookLevel(30);
+
+    for (PolygonMode mode : {PolygonMode::TextureMapping, PolygonMode::SolidShading}) {
+        game.draw(mode);
+        for (float x : {-3.0f, 3.0f}) {
+            const ScreenPoint s = game.project(CameraCentre::CenterOfArena, x, 3, 0);
+            // Seen from the side the sphere's middle faces sideways: no diffuse light.
+            const Pixel p = readPixel(static_cast<int>(s.x), static_cast<int>(s.y));
+            EXPECT_EQ(p.r, 255) << int(mode) << " x " << x;
+            EXPECT_LT(p.g, 40) << int(mode) << " x " << x;
+            EXPECT_LT(p.b, 40) << int(mode) << " x " << x;
+        }
+    }
+    forgetTexture(PrizeTexture);
+}
+
+TEST(Shells, AdvanceOneStepPerFrameUnlessHeld) {
+    TestGame game;
+    game.addTank(game.world.teamA, 30, 0);
+    Shell& shell = game.addShell(0, 40, 0);
+    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank, ShellMotion::Hold);
+    EXPECT_EQ(shell.flightTime, 0.0);
+    EXPECT_FLOAT_EQ(shell.position.y, 40.0f);
+    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank, ShellMotion::Advance);
+    EXPECT_DOUBLE_EQ(shell.flightTime, 0.04);
+    EXPECT_LT(shell.position.y, 40.0f);
+    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank, ShellMotion::Advance);
+    EXPECT_DOUBLE_EQ(shell.flightTime, 0.08);
+}
+
+TEST(Frame, UndoesEveryStateChangeOfItsDrawing) {
+    TestGame game;
+    Tank& tank = game.addTank(game.world.teamA, 30, 0);
+    tank.shieldActive = true;
+    tank.shieldStrength = 50.0f;
+    game.addTank(game.world.teamB, -30, 0);
+    game.addPrize(game.world.teamB, -40, 20);
+    game.addShell(0, 30, 0);
+    applyPolygonMode(PolygonMode::TextureMapping);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank, ShellMotion::Advance);
+
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(polygonModeNow(), GL_FILL);
+    GLboolean depthMask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
+    EXPECT_TRUE(depthMask);
+    GLfloat emission[4] = {1, 1, 1, 1};
+    glGetMaterialfv(GL_FRONT, GL_EMISSION, emission);
+    EXPECT_EQ(emission[0], 0.0f);
+    GLint depth = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 1);
+    GLint bound = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bound, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(Frame, FollowsTheCurrentTankOrStaysOnTheArenaCentre) {
+    TestGame game;
+    game.addTank(game.world.teamA, 40, 20);
+    game.lookDown(120);
+
+    game.draw(PolygonMode::SolidShading, CameraCentre::CurrentTank);
+    Centroid c = redCentroid(readBackBuffer());
+    ASSERT_GT(c.count, 10);
+    EXPECT_NEAR(c.x, viewWidth / 2.0, 2.0);
+    EXPECT_NEAR(c.y, viewHeight / 2.0, 2.0);
+
+    game.draw(PolygonMode::SolidShading, CameraCentre::CenterOfArena);
+    c = redCentroid(readBackBuffer());
+    ASSERT_GT(c.count, 10);
+    const ScreenPoint expected = game.project(CameraCentre::CenterOfArena, 40, 3, 20);
+    EXPECT_NEAR(c.x, expected.x, 3.0);
+    EXPECT_NEAR(c.y, expected.y, 3.0);
+    EXPECT_GT(std::abs(c.x - viewWidth / 2.0), 20.0);
+}
