@@ -21,6 +21,23 @@ Tank* advance(Team& team) {
     return tank;
 }
 
+// Enough advances to visit every tank: each player is visited once per round, and a
+// player's tanks advance only on its visits, so a team's tank total is not enough when
+// its players hold different numbers of tanks.
+int searchBound(const Team& team) {
+    int players = 0;
+    int mostTanks = 0;
+    for (const Player* p = team.firstPlayer; p != nullptr; p = p->next) {
+        ++players;
+        int tanks = 0;
+        for (const Tank* t = p->firstTank; t != nullptr; t = t->next) {
+            ++tanks;
+        }
+        mostTanks = tanks > mostTanks ? tanks : mostTanks;
+    }
+    return players * mostTanks;
+}
+
 }  // namespace
 
 void updateShieldsMenuItem(GameWorld& world, GameHost& host) {
@@ -34,7 +51,8 @@ void updateShieldsMenuItem(GameWorld& world, GameHost& host) {
 void passTurn(GameWorld& world, GameHost& host) {
     Team& next = world.otherTeam(*world.currentTeam);
     bool found = false;
-    for (int i = 0; i < next.tankTotal; ++i) {
+    const int bound = searchBound(next);
+    for (int i = 0; i < bound; ++i) {
         Tank* tank = advance(next);
         if (tank != nullptr && !tank->destroyed) {
             world.currentTeam = &next;

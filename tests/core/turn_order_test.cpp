@@ -62,6 +62,25 @@ TEST_F(TurnOrder, DestroyedTanksAreSteppedOver) {
     }
 }
 
+TEST_F(TurnOrder, ALiveTankIsFoundWhenPlayersHoldDifferentNumbersOfTanks) {
+    Player& a = addPlayer(world.teamA);
+    Tank& a1 = addTank(world.teamA, a, 30, 0);
+    Player& p1 = addPlayer(world.teamB);
+    addTank(world.teamB, p1, -30, 40).destroyed = true;
+    Player& p2 = addPlayer(world.teamB);
+    addTank(world.teamB, p2, -30, 20).destroyed = true;
+    addTank(world.teamB, p2, -30, 0).destroyed = true;
+    Tank& survivor = addTank(world.teamB, p2, -30, -20);
+    makeCurrent(world.teamA, a, a1);
+    world.teamB.currentPlayer = &p2;
+    p2.currentTank = &survivor;  // P2's next visit starts again from its first tank
+    // Four advances (the team's tank total) visit P2 only twice and never reach the
+    // survivor; the search must go on until every tank has been looked at.
+    passTurn(world, host);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(world.currentTank(), &survivor);
+}
+
 TEST_F(TurnOrder, GameOverOnlyWhenTheOtherTeamHasNoLiveTank) {
     Player& a = addPlayer(world.teamA);
     Tank& a1 = addTank(world.teamA, a, 30, 0);
