@@ -171,13 +171,4 @@ TEST(Turning, QuarterTurnsWrapRound) {
     EXPECT_FLOAT_EQ(tank.box.xmin, -6.0f);  // turning leaves the footprint alone
 }
 
-TEST(Turning, AnUnknownHeadingMovesNothing) {
-    GameWorld world;
-    Tank tank(world);
-    tank.heading = 45;
-    moveBy(tank, Forward, 5.0f);
-    EXPECT_EQ(tank.position.x, 0.0f);
-    EXPECT_EQ(tank.position.z, 0.0f);
-}
-
 }  // namespace

@@ -295,15 +295,4 @@ TEST(NewGameBuild, StartingOverEndsTheOldVolley) {
     EXPECT_FALSE(host.shieldsMenu.back());  // the new tank holds no shield
 }
 
-TEST(UnsignedNumbers, OnlyWholeDecimalTextCounts) {
-    EXPECT_EQ(readUnsignedNumber("42"), 42u);
-    EXPECT_EQ(readUnsignedNumber(" 7 "), 7u);
-    EXPECT_EQ(readUnsignedNumber("4294967295"), 4294967295u);
-    EXPECT_EQ(readUnsignedNumber("4294967296"), 0u);
-    EXPECT_EQ(readUnsignedNumber("3.5"), 0u);
-    EXPECT_EQ(readUnsignedNumber("-2"), 0u);
-    EXPECT_EQ(readUnsignedNumber("x1"), 0u);
-    EXPECT_EQ(readUnsignedNumber(""), 0u);
-}
-
 }  // namespace

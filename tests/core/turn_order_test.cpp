@@ -111,14 +111,6 @@ TEST_F(TurnOrder, GameOverOnlyWhenTheOtherTeamHasNoLiveTank) {
     EXPECT_EQ(world.prizeCountdown, 28);  // no turn passed, no countdown
 }
 
-TEST_F(TurnOrder, AnEmptyOtherTeamEndsTheGame) {
-    Player& a = addPlayer(world.teamA);
-    makeCurrent(world.teamA, a, addTank(world.teamA, a, 30, 0));
-    passTurn(world, host);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Game Over");
-}
-
 TEST_F(TurnOrder, PassingEndsTheShotAndUpdatesTheShieldsItem) {
     Player& a = addPlayer(world.teamA);
     Tank& a1 = addTank(world.teamA, a, 30, 0);
