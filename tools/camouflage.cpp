@@ -71,10 +71,11 @@ Recipe recipeFor(Camouflage kind) {
                     1,
                     41};
         case Camouflage::Forest2:
+            // Tiger stripes: long dark bands over olive patches on khaki.
             return {{176, 156, 100},
                     {{{108, 116, 56}, 2, 4, 2350, false},
-                     {{30, 32, 24}, 2, 16, 170, true},
-                     {{30, 32, 24}, 2, 16, 0, true}},
+                     {{30, 32, 24}, 2, 12, 290, true},
+                     {{}, 1, 1, 0, false}},
                     40,
                     1,
                     1,

@@ -71,7 +71,7 @@ Image makePrize() {
     const int size = 128;
     const Rgb hazardYellow{250, 204, 22};
     const Rgb hazardBlack{28, 28, 28};
-    const Rgb panel{214, 36, 34};
+    const Rgb panel{34, 74, 204};
     const Rgb white{248, 248, 244};
     const int border = 18;
     // The bold plus on the panel, as two overlapping bars: x0, y0, x1, y1 (exclusive).
