@@ -55,7 +55,7 @@ Image makeFloor() {
             const int soil = fractalNoise(sx, sy, span, 4, 4, 5, 101);
             const int tufts = fractalNoise(sx, sy, span, 8, 8, 3, 202);
             // A narrow blend keeps large patches from marking out the repeats across the arena.
-            Rgb c = mix(loam, sand, 48 + soil * 160 / noiseMax);
+            Rgb c = mix(loam, sand, 72 + soil * 112 / noiseMax);
             if (tufts > 2500) {
                 c = mix(c, grass, (tufts - 2500) / 5);
             }
