@@ -205,8 +205,9 @@ TEST(NewGameBuild, EveryTankStandsOnItsOwnHalfWithoutOverlaps) {
                 EXPECT_FLOAT_EQ(tank.box.zmax - tank.box.zmin, 12.0f);
                 EXPECT_EQ(tank.corners[3].x, tank.box.xmax);
                 forEachTank(*team, [&](const Tank& other) {
-                    if (&other != &tank)
+                    if (&other != &tank) {
                         EXPECT_FALSE(boxesOverlap(tank.box, other.box));
+                    }
                 });
             });
             ASSERT_NE(team->prize, nullptr);
