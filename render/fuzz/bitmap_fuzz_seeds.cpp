@@ -35,24 +35,18 @@ int main(int argc, char** argv) {
     writeSeed(folder, "seed-7x2-top-down.bmp", goodBmp(7, -2));
     writeSeed(folder, "seed-1x1.bmp", goodBmp(1, 1));
 
-    BmpFields palette;
-    palette.width = 8;
-    palette.height = 2;
-    palette.bitCount = 8;
-    palette.pixelOffset = 54 + 16;
-    writeSeed(folder, "seed-8bit.bmp", makeBmp(palette, std::vector<std::uint8_t>(16, 3)));
+    auto palette = goodBmp(8, 2, 16);
+    palette[28] = 8;
+    writeSeed(folder, "seed-8bit.bmp", palette);
 
-    BmpFields rle = palette;
-    rle.compression = 1;
-    rle.sizeImage = 6;
-    writeSeed(folder, "seed-rle.bmp", makeBmp(rle, {2, 5, 0, 1, 0, 0}));
+    auto rle = palette;
+    put32(rle, 30, 1);
+    put32(rle, 34, 6);
+    writeSeed(folder, "seed-rle.bmp", rle);
 
-    BmpFields v5;
-    v5.width = 5;
-    v5.height = 3;
-    v5.infoSize = 124;
-    v5.pixelOffset = 14 + 124;
-    v5.sizeImage = 48;
-    writeSeed(folder, "seed-v5.bmp", makeBmp(v5, storedRows(5, 3, positionColour)));
+    auto v5 = goodBmp(5, 3, 84);
+    put32(v5, 14, 124);
+    put32(v5, 34, 48);
+    writeSeed(folder, "seed-v5.bmp", v5);
     return 0;
 }
