@@ -3,6 +3,7 @@
 #include "combat/shields.h"
 #include "game/new_game.h"
 #include "render/texture_table.h"
+#include "ui/key_tap_latch.h"
 #include "ui/views.h"
 
 #include <SDL.h>
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -92,6 +94,8 @@ struct Ui::Impl {
     unsigned newGameSerial = 0;
     std::optional<ShieldsDialog> shields;
     unsigned shieldsSerial = 0;
+    KeyTapLatch keyLatch;
+    std::vector<SDL_Event> heldKeyReleases;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -150,9 +154,16 @@ void Ui::shutdown() {
 }
 
 void Ui::processEvent(const SDL_Event& event) {
-    if (impl_->sdlBackend) {
-        ImGui_ImplSDL2_ProcessEvent(&event);
+    if (!impl_->sdlBackend) {
+        return;
     }
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+        if (impl_->keyLatch.holdBack(event.key.keysym.scancode, event.type == SDL_KEYDOWN)) {
+            impl_->heldKeyReleases.push_back(event);
+            return;
+        }
+    }
+    ImGui_ImplSDL2_ProcessEvent(&event);
 }
 
 bool Ui::wantsKeyboard() const {
@@ -167,6 +178,12 @@ void Ui::beginFrame() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
     ImGui::NewFrame();
+    // This frame saw the quick taps down; the next one sees them up.
+    impl_->keyLatch.releaseHeld();
+    for (const SDL_Event& release : impl_->heldKeyReleases) {
+        ImGui_ImplSDL2_ProcessEvent(&release);
+    }
+    impl_->heldKeyReleases.clear();
 }
 
 void Ui::endFrame() {

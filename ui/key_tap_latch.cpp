@@ -1,0 +1,34 @@
+#include "ui/key_tap_latch.h"
+
+#include <algorithm>
+
+bool KeyTapLatch::holdBack(int key, bool down) {
+    const auto held = std::find(held_.begin(), held_.end(), key);
+    if (down) {
+        // A new press after a held release: the release must still come first.
+        if (held != held_.end()) {
+            return false;
+        }
+        if (std::find(pressedSinceFrame_.begin(), pressedSinceFrame_.end(), key) ==
+            pressedSinceFrame_.end()) {
+            pressedSinceFrame_.push_back(key);
+        }
+        return false;
+    }
+    if (held != held_.end()) {
+        return true;
+    }
+    if (std::find(pressedSinceFrame_.begin(), pressedSinceFrame_.end(), key) !=
+        pressedSinceFrame_.end()) {
+        held_.push_back(key);
+        return true;
+    }
+    return false;
+}
+
+std::vector<int> KeyTapLatch::releaseHeld() {
+    pressedSinceFrame_.clear();
+    std::vector<int> released;
+    released.swap(held_);
+    return released;
+}
