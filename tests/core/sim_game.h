@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -172,6 +173,18 @@ class SimGame {
         return hits;
     }
 
+    struct TankPose {
+        Vec3 position;
+        Box box;
+        bool placed;
+        bool destroyed;
+        bool operator==(const TankPose& o) const {
+            return std::memcmp(&position, &o.position, sizeof position) == 0 &&
+                   std::memcmp(&box, &o.box, sizeof box) == 0 && placed == o.placed &&
+                   destroyed == o.destroyed;
+        }
+    };
+
     void checkWorld(const char* when) {
         GameWorld& w = world();
         const int n = w.shellsInFlight;
@@ -182,6 +195,16 @@ class SimGame {
                 return fail(std::string("shell table does not match its count ") + when);
             }
         }
+        // The pairwise checks run again whenever a tank moved, was placed or destroyed.
+        std::vector<TankPose>& poses = scratchPoses_;
+        poses.clear();
+        for (const Team* team : {&w.teamA, &w.teamB})
+            forEachTank(*team, [&](const Tank& t) {
+                poses.push_back({t.position, t.box, t.placed, t.destroyed});
+            });
+        if (poses == checkedPoses_)
+            return;
+        std::swap(checkedPoses_, poses);
         const float h = w.arena.halfSide;
         for (const Team* team : {&w.teamA, &w.teamB}) {
             const float side = team->index == 0 ? 1.0f : -1.0f;
@@ -317,7 +340,8 @@ class SimGame {
         if (failed())
             return;
 
-        const int passesBefore = scene_.turnsPassed();
+        // The buttons come back (true) only when the turn passes.
+        const size_t buttonCallsBefore = host.buttonStates.size();
         const size_t soundsBefore = host.sounds.size();
         if (!fire(w, host))
             return fail("the current tank could not fire");
@@ -336,7 +360,7 @@ class SimGame {
             checkWorld("in flight");
             if (failed())
                 return;
-            if (w.shellsInFlight > 0 && scene_.turnsPassed() != passesBefore)
+            if (w.shellsInFlight > 0 && host.buttonStates.size() != buttonCallsBefore + 1)
                 return fail("the turn passed while shells were flying");
             if (frames_ > 50000000)
                 return fail("a shell never ended");
@@ -348,7 +372,7 @@ class SimGame {
             return fail("taunts do not match the hits");
         if (shooter->kills - killsBefore != destroyedSince(before))
             return fail("the shooter was not credited with each tank destroyed");
-        if (scene_.turnsPassed() != passesBefore + 1)
+        if (host.buttonStates.size() != buttonCallsBefore + 2 || !host.buttonStates.back())
             return fail("the turn did not pass once");
 
         for (size_t i = messagesBefore; i < host.messages.size(); ++i) {
@@ -379,7 +403,9 @@ class SimGame {
     CombatScene scene_;
     GameRandom choices_;
     std::string log_;
-    std::string actions_;  // the turn's notable actions, logged with its shot
+    std::string actions_;
+    std::vector<TankPose> checkedPoses_;
+    std::vector<TankPose> scratchPoses_;  // the turn's notable actions, logged with its shot
     std::string failure_;
     bool gameOver_ = false;
     int turns_ = 0;
