@@ -4,6 +4,8 @@
 
 #include "combat/flight.h"
 #include "combat/launch.h"
+#include "combat/sounds.h"
+#include "game/aim.h"
 #include "tests/core/combat_fixtures.h"
 
 namespace {
@@ -89,15 +91,19 @@ TEST_F(ShellFlight, LaterShellMovesDownAndStillFliesInTheFrameTheFirstEnds) {
     EXPECT_EQ(scene.turnsPassed(), 0);
 }
 
-TEST_F(ShellFlight, VolleyEndingInOneFramePassesTheTurnOnceAfterTheLastShell) {
-    fire(5);
+TEST_F(ShellFlight, FiveShellVolleyEndingInOneFrameSoundsOnceAndPassesTheTurnOnce) {
+    shooter->cannonCount = 5;
+    shooter->layOutCannons();
+    scene.world.shotInProgress = false;
+    ASSERT_TRUE(::fire(scene.world, scene.host));
+    EXPECT_EQ(scene.world.shellsInFlight, 5);
     const int frames = scene.runVolley();
     EXPECT_EQ(frames, 56);
     EXPECT_EQ(scene.turnsPassed(), 1);
     EXPECT_EQ(scene.world.currentTeam, &scene.world.teamB);
     EXPECT_FALSE(scene.world.shotInProgress);
-    EXPECT_TRUE(scene.host.sounds.empty());   // the floor ends shells silently
-    EXPECT_EQ(scene.host.readoutChanges, 1);  // only passTurn's
+    // The cannon once for the volley; the floor ends shells silently.
+    EXPECT_EQ(scene.host.sounds, std::vector<std::string>{cannonSoundFile});
 }
 
 TEST_F(ShellFlight, BarrierStopsAShellTouchingItsTopButNotOnePassingAbove) {

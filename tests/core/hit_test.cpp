@@ -72,13 +72,6 @@ TEST_F(HitTests, FirstTankInRosterOrderTakesTheShell) {
     EXPECT_FALSE(thirdOtherPlayer.destroyed);
 }
 
-TEST(DistanceBetween, RoundsTheHorizontalPartToSinglePrecision) {
-    EXPECT_DOUBLE_EQ(distanceBetween({0, 0, 0}, {3, 4, 0}), 5.0);
-    EXPECT_NEAR(distanceBetween({6, 5, 6}, {0, 0, 0}), 9.8489, 1e-4);
-    const double h = static_cast<float>(std::sqrt(2.0));
-    EXPECT_EQ(distanceBetween({1, 0, 1}, {0, 0, 0}), h);
-}
-
 // The shooter of team A at (60, 0, 0) lobs shells onto a team B tank at (-18.5, 0, 0).
 class VolleyHits : public ::testing::Test {
   protected:

@@ -99,18 +99,6 @@ TEST_F(LaunchGeometry, TurnedTurretUsesTheUnreducedAzimuth) {
     EXPECT_EQ(s.turretAngle, 180);
 }
 
-TEST_F(LaunchGeometry, FiveCannonsFillTheWholeTable) {
-    Tank& t = shooterA();
-    t.cannonCount = 5;
-    t.layOutCannons();
-    EXPECT_EQ(launchVolley(scene.world), 5);
-    EXPECT_EQ(scene.world.shellsInFlight, 5);
-    for (int i = 0; i < 5; ++i) {
-        ASSERT_TRUE(scene.world.shells[i]);
-        EXPECT_NEAR(scene.world.shells[i]->position.z, 1.7 - 0.85 * i, 1e-4);
-    }
-}
-
 TEST(LaunchVolley, AllocationFailureLaunchesWhatItCouldAndKeepsTheTableConsistent) {
     CombatScene scene;
     Tank& t = scene.addPlayerWithTank(scene.world.teamA, 30.0f, 0.0f);
