@@ -18,7 +18,7 @@ std::unique_ptr<Shell> allocateShell();
 // Launches one shell from each cannon of the world's current tank, in cannon order,
 // into the shell table's free slots after the shells already flying, and adds each to
 // shellsInFlight. Launching stops early, with the table still consistent, when a shell
-// cannot be allocated or the table is full; there is no current tank, it launches none.
+// cannot be allocated or the table is full; without a current tank it launches none.
 // Returns how many shells it launched. It neither plays a sound nor touches
 // shotInProgress: the firing code does. When it returns 0 no shell will ever end, so the
 // caller must pass the turn itself.

@@ -10,7 +10,9 @@ constexpr std::array<float, shieldKindCount> capacities = {50.0f, 75.0f, 100.0f}
 constexpr std::array<const char*, shieldKindCount> choiceFormats = {
     "Weak Shield (%d left)", "Medium Strength Shield (%d left)", "Strong Shield (%d left)"};
 
-std::int32_t* heldCount(Tank& tank, std::int32_t kind) {
+// The count of held shields of the kind, for a const or a mutable tank; null for an unknown kind.
+template <typename TankRef>
+auto heldCount(TankRef& tank, std::int32_t kind) -> decltype(&tank.weakShields) {
     switch (kind) {
         case WeakShield:
             return &tank.weakShields;
@@ -34,7 +36,7 @@ float shieldOpacity(const Tank& tank) {
 }
 
 std::int32_t shieldsHeld(const Tank& tank, std::int32_t kind) {
-    const std::int32_t* count = heldCount(const_cast<Tank&>(tank), kind);
+    const std::int32_t* count = heldCount(tank, kind);
     return count != nullptr ? *count : 0;
 }
 

@@ -6,7 +6,6 @@
 #include "combat/sounds.h"
 #include "tests/core/combat_fixtures.h"
 
-#include <cmath>
 #include <string>
 
 namespace {
