@@ -3,7 +3,7 @@
 #include <string>
 
 // Everything the rules do to the world outside them goes through this interface:
-// the program implements it with windows, ImGui and SDL_mixer; tests record calls.
+// the program implements it with its windows, dialogs and sound mixer; tests record calls.
 class GameHost {
 public:
     virtual ~GameHost() = default;
