@@ -18,6 +18,27 @@ bool okButtonPressed(float width) {
     return clicked || (focused && enterPressed());
 }
 
+int fieldToFocus() {
+    ImGuiStorage* storage = ImGui::GetStateStorage();
+    const ImGuiID blockedKey = ImGui::GetID("##blockedByBox");
+    const ImGuiID fieldKey = ImGui::GetID("##activeField");
+    const bool blocked = !ImGui::IsWindowFocused(ImGuiFocusedFlags_ChildWindows |
+                                                 ImGuiFocusedFlags_NoPopupHierarchy);
+    const bool wasBlocked = storage->GetBool(blockedKey, false);
+    storage->SetBool(blockedKey, blocked);
+    if (ImGui::IsWindowAppearing()) {
+        storage->SetInt(fieldKey, 0);
+        return 0;
+    }
+    return wasBlocked && !blocked ? storage->GetInt(fieldKey, 0) : -1;
+}
+
+void noteActiveField(int index) {
+    if (ImGui::IsItemActive()) {
+        ImGui::GetStateStorage()->SetInt(ImGui::GetID("##activeField"), index);
+    }
+}
+
 bool inputString(const char* id, std::string& value, std::size_t capacity, bool digitsOnly,
                  bool focusNow) {
     std::vector<char> buffer(capacity < 2 ? 2 : capacity, '\0');
@@ -26,7 +47,8 @@ bool inputString(const char* id, std::string& value, std::size_t capacity, bool 
         ImGui::SetKeyboardFocusHere();
     }
     ImGuiInputTextCallback filter = nullptr;
-    ImGuiInputTextFlags flags = 0;
+    // A field that gets the keyboard offers its whole text for retyping.
+    ImGuiInputTextFlags flags = ImGuiInputTextFlags_AutoSelectAll;
     if (digitsOnly) {
         flags |= ImGuiInputTextFlags_CallbackCharFilter;
         filter = [](ImGuiInputTextCallbackData* data) -> int {

@@ -9,3 +9,10 @@ bool beginDialog(const std::string& title, const char* kind, unsigned serial, bo
 
 // The dialog's own OK: the button, or Enter while the dialog (not a box over it) has focus.
 bool okButtonPressed(float width);
+
+// Keeps the keyboard with the dialog's text fields: the field to focus in this frame, or -1.
+// On opening that is field 0; when a box stacked over the dialog has closed, it is the field
+// that had the keyboard before. Call once per frame inside the dialog, before its fields, and
+// report each field's activity with noteActiveField.
+int fieldToFocus();
+void noteActiveField(int index);

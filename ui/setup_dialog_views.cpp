@@ -14,10 +14,11 @@ constexpr float fieldWidth = 200.0f;
 constexpr float buttonWidth = 75.0f;
 
 void labelledField(const char* label, const char* id, std::string& value, std::size_t capacity,
-                   bool digitsOnly, bool focus) {
+                   bool digitsOnly, int index, int focusIndex) {
     ImGui::TextUnformatted(label);
     ImGui::SetNextItemWidth(fieldWidth);
-    inputString(id, value, capacity, digitsOnly, focus);
+    inputString(id, value, capacity, digitsOnly, index == focusIndex);
+    noteActiveField(index);
 }
 
 // OK sits at the bottom right; when it is pressed and the check passes the dialog closes.
@@ -44,10 +45,10 @@ bool drawTeamDialogView(TeamDialog& dialog, unsigned serial, const OkAction& ok,
     if (!beginDialog(TeamDialog::title, "team", serial, nullptr)) {
         return true;
     }
-    const bool appearing = ImGui::IsWindowAppearing();
-    labelledField(TeamDialog::nameLabel, "##teamName", dialog.name, nameCapacity, false, appearing);
+    const int focus = fieldToFocus();
+    labelledField(TeamDialog::nameLabel, "##teamName", dialog.name, nameCapacity, false, 0, focus);
     labelledField(TeamDialog::countLabel, "##playerCount", dialog.countText, numberCapacity, false,
-                  false);
+                  1, focus);
     ImGui::SameLine();
     ImGui::TextUnformatted(dialog.rangeText.c_str());
     return finishDialog(ok, modal);
@@ -58,11 +59,11 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     if (!beginDialog(dialog.title, "player", serial, nullptr)) {
         return true;
     }
-    const bool appearing = ImGui::IsWindowAppearing();
-    labelledField(PlayerDialog::nameLabel, "##playerName", dialog.name, nameCapacity, false,
-                  appearing);
+    const int focus = fieldToFocus();
+    labelledField(PlayerDialog::nameLabel, "##playerName", dialog.name, nameCapacity, false, 0,
+                  focus);
     labelledField(PlayerDialog::countLabel, "##tankCount", dialog.countText, numberCapacity, false,
-                  false);
+                  1, focus);
     ImGui::SameLine();
     ImGui::TextUnformatted(dialog.rangeText.c_str());
 
@@ -104,9 +105,9 @@ bool drawArenaSizeDialogView(ArenaSizeDialog& dialog, unsigned serial, const OkA
     if (!beginDialog(ArenaSizeDialog::title, "arena", serial, nullptr)) {
         return true;
     }
-    const bool appearing = ImGui::IsWindowAppearing();
+    const int focus = fieldToFocus();
     labelledField(ArenaSizeDialog::lengthLabel, "##floorLength", dialog.lengthText, numberCapacity,
-                  true, appearing);
+                  true, 0, focus);
     ImGui::TextUnformatted(dialog.limitsText.c_str());
     return finishDialog(ok, modal);
 }

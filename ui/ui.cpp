@@ -61,9 +61,28 @@ GLuint loadIconTexture(const char* file) {
     return texture;
 }
 
+// The texture names the scene loads each camouflage into (only the names are shared, so the UI
+// does not link the renderer).
+TextureName camouflageTexture(int camouflage) {
+    switch (camouflage) {
+        case 37:
+            return BlueCamoTexture;
+        case 38:
+            return FallCamoTexture;
+        case 39:
+            return CityCamoTexture;
+        case 40:
+            return ForestCamoTexture;
+        case 41:
+            return Forest2CamoTexture;
+        default:
+            return NoTexture;
+    }
+}
+
 // The camouflage texture the scene loaded, for a preview; 0 when it has no picture.
 GLuint previewTexture(int camouflage) {
-    const GLuint name = textureForCamouflage(camouflage);
+    const GLuint name = camouflageTexture(camouflage);
     if (name == NoTexture || !glIsTexture(name)) {
         return 0;
     }

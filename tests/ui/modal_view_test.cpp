@@ -122,6 +122,28 @@ TEST_F(ModalFixture, TypedTextReachesTheFocusedFieldWithinItsLimits) {
     EXPECT_EQ(arena.lengthText, "250");
 }
 
+TEST_F(ModalFixture, TheFieldGetsTheKeyboardBackWhenTheMessageOverItCloses) {
+    ArenaSizeDialog arena;
+    const OkAction ok = [&] {
+        messages.push("Floor size must be greater than or equal to 120.0", incorrectValuesCaption);
+        return false;
+    };
+    const auto draw = [&] { drawArenaSizeDialogView(arena, 1, ok, modal); };
+    imgui.frames(2, draw);
+    imgui.type("119", draw);
+    imgui.press(ImGuiHarness::EnterKey, draw);
+    ASSERT_EQ(messages.size(), 1u);
+    imgui.frames(2, draw);
+    imgui.type("7", draw);  // the box has the keyboard now
+    EXPECT_EQ(arena.lengthText, "119");
+    imgui.press(ImGuiHarness::EnterKey, draw);
+    ASSERT_TRUE(messages.empty());
+    imgui.frames(2, draw);
+    imgui.type("150", draw);
+    imgui.frames(2, draw);
+    EXPECT_EQ(arena.lengthText, "150");
+}
+
 TEST_F(ModalFixture, ShieldsDialogOkAppliesTheChoiceAndEscapeCancels) {
     GameWorld world;
     Tank tank(world);
