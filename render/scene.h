@@ -30,11 +30,19 @@ class SceneResources {
     GLUquadric* cannonQuadric() const { return cannonQuadric_; }
     GLUquadric* shieldQuadric() const { return shieldQuadric_; }
     const TankModelLists& modelLists() const { return lists_; }
+    // The quadric shapes drawn many times a frame, compiled once: a cannon's barrel and
+    // muzzle ring (no texture bound inside) and the shield bubble (no colour inside).
+    unsigned int barrelList() const { return barrelList_; }
+    unsigned int muzzleRingList() const { return muzzleRingList_; }
+    unsigned int shieldBubbleList() const { return shieldBubbleList_; }
 
   private:
     GLUquadric* cannonQuadric_ = nullptr;
     GLUquadric* shieldQuadric_ = nullptr;
     TankModelLists lists_;
+    unsigned int barrelList_ = 0;
+    unsigned int muzzleRingList_ = 0;
+    unsigned int shieldBubbleList_ = 0;
     friend std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
 };
 

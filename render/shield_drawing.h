@@ -7,12 +7,10 @@ struct GLUquadric;
 
 constexpr float shieldBubbleRadius = 9.0f;
 
-// Full strength of a shield kind: 50 weak, 75 medium, 100 strong; 0.1 for an unknown kind.
-float shieldCapacity(int shieldKind);
-// The bubble's opacity: half of the remaining share of its full strength, so a fresh
-// shield shows at 0.5 and fades as it absorbs shells.
-float shieldOpacity(const Tank& tank);
-
-// The translucent blue bubble around the tank, in the tank's own frame of reference.
+// The translucent blue bubble around the tank, in the tank's own frame of reference, as
+// opaque as shieldOpacity says (half when fresh, fading as it absorbs shells).
 // Blended without writing depth so the tank and what lies behind show through.
-void drawShield(const Tank& tank, GLUquadric* quadric, PolygonMode mode);
+// `bubbleList` holds the sphere (drawShieldBubbleShape compiled at set-up).
+void drawShield(const Tank& tank, unsigned int bubbleList, PolygonMode mode);
+// The bubble's sphere about the current origin.
+void drawShieldBubbleShape(GLUquadric* quadric);

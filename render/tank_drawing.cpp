@@ -47,7 +47,7 @@ void drawTank(const Tank& tank, const TankDrawContext& context) {
     glRotatef(static_cast<float>(tank.heading), 0.0f, 1.0f, 0.0f);
     drawTankBody(tank, context);
     if (tank.shieldActive) {
-        drawShield(tank, context.scene.shieldQuadric(), context.polygonMode);
+        drawShield(tank, context.scene.shieldBubbleList(), context.polygonMode);
     }
     glPopMatrix();
     drawTankOutline(tank, context);
@@ -80,11 +80,18 @@ void drawTankBody(const Tank& tank, const TankDrawContext& context) {
     }
 }
 
+void drawBarrelShape(GLUquadric* quadric) {
+    gluCylinder(quadric, barrelRadius, barrelRadius, barrelLength, 10, 10);
+}
+
+void drawMuzzleRingShape(GLUquadric* quadric) {
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
+    gluCylinder(quadric, muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8);
+    glPopMatrix();
+}
+
 void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context) {
-    GLUquadric* quadric = context.scene.cannonQuadric();
-    if (quadric == nullptr) {
-        return;
-    }
     glPushMatrix();
     aimBarrel(cannon, tank);
     const TextureName texture = textureForCamouflage(cannon.camouflage);
@@ -92,13 +99,8 @@ void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& c
     if (texture != NoTexture) {
         glBindTexture(GL_TEXTURE_2D, texture);
     }
-    gluCylinder(quadric, barrelRadius, barrelRadius, barrelLength, 10, 10);
-    glPopMatrix();
-
-    glPushMatrix();
-    aimBarrel(cannon, tank);
-    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
-    gluCylinder(quadric, muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8);
+    glCallList(context.scene.barrelList());
+    glCallList(context.scene.muzzleRingList());
     glPopMatrix();
 }
 

@@ -1,7 +1,5 @@
 #include "app/camera.h"
 #include "app/viewport.h"
-#include "game/world.h"
-#include "render/shield_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -62,24 +60,4 @@ TEST(Viewport, AspectTakesAZeroSideAsOne) {
     EXPECT_DOUBLE_EQ(viewportAspect(640, 0), 640.0);
     EXPECT_DOUBLE_EQ(viewportAspect(0, 480), 1.0 / 480.0);
     EXPECT_DOUBLE_EQ(viewportAspect(0, 0), 1.0);
-}
-
-TEST(ShieldOpacity, IsHalfTheShareOfStrengthLeftForEachKind) {
-    GameWorld world;
-    Tank tank(world);
-    const float fullStrength[] = {50.0f, 75.0f, 100.0f};
-    for (int kind = 0; kind < 3; ++kind) {
-        tank.shieldKind = kind;
-        tank.shieldStrength = fullStrength[kind];
-        EXPECT_FLOAT_EQ(shieldOpacity(tank), 0.5f) << kind;
-    }
-    tank.shieldKind = 0;
-    tank.shieldStrength = 25.0f;
-    EXPECT_FLOAT_EQ(shieldOpacity(tank), 0.25f);
-    tank.shieldKind = 1;
-    EXPECT_NEAR(shieldOpacity(tank), 0.1667f, 1e-4);
-    // An unknown kind counts 0.1 as full strength.
-    tank.shieldKind = 7;
-    tank.shieldStrength = 0.05f;
-    EXPECT_FLOAT_EQ(shieldOpacity(tank), 0.25f);
 }
