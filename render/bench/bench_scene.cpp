@@ -133,15 +133,15 @@ void buildHeaviestGame(GameWorld& world) {
     world.currentTeam = &world.teamA;
     for (Team* team : {&world.teamA, &world.teamB}) {
         auto prize = std::make_unique<Prize>(world.random);
-        const float x = team == &world.teamA ? 75.0f : -75.0f;
-        prize->position = {x, 0.0f, 20.0f};
-        prize->box = {x - 2.0f, x + 2.0f, -2.0f, 2.0f, 18.0f, 22.0f};
+        const float x = team == &world.teamA ? 60.0f : -60.0f;
+        prize->position = {x, 0.0f, -75.0f};
+        prize->box = {x - 2.0f, x + 2.0f, -2.0f, 2.0f, -77.0f, -73.0f};
         prize->syncCorners();
         team->prize = std::move(prize);
     }
     // A volley of five from the current tank, half-way to the other side.
     for (int i = 0; i < 5; ++i) {
-        addShell(world, 8.0f, 22.0f, -105.0f - 1.7f + 0.85f * i);
+        addShell(world, 18.0f, 16.0f, -105.0f - 1.7f + 0.85f * i);
     }
     world.shotInProgress = true;
     world.setupInProgress = false;
