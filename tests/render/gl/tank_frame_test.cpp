@@ -1,3 +1,5 @@
+#include "render/lighting.h"
+#include "render/shell_drawing.h"
 #include "render/tank_drawing.h"
 #include "render/texture_table.h"
 #include "tests/render/gl/gl_harness.h"
@@ -304,4 +306,24 @@ TEST(Frame, FollowsTheCurrentTankOrStaysOnTheArenaCentre) {
     EXPECT_NEAR(c.x, expected.x, 3.0);
     EXPECT_NEAR(c.y, expected.y, 3.0);
     EXPECT_GT(std::abs(c.x - viewWidth / 2.0), 20.0);
+}
+
+TEST(Shells, EachPaintedShellLeavesTheStateTheNextShellNeeds) {
+    TestGame game;
+    const Shell& shell = game.addShell(0, 20, 0);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    // As inside the frame's shell step: texturing already off for the volley.
+    applyPolygonMode(PolygonMode::TextureMapping);
+    texturingOff(PolygonMode::TextureMapping);
+    ScenePainter textured(PolygonMode::TextureMapping);
+    textured.paintShell(shell);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_EQ(polygonModeNow(), GL_FILL);
+
+    applyPolygonMode(PolygonMode::Wireframe);
+    ScenePainter wire(PolygonMode::Wireframe);
+    wire.paintShell(shell);
+    EXPECT_EQ(polygonModeNow(), GL_LINE);
+    glPopAttrib();
 }
