@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -108,25 +107,6 @@ Pixel readPixel(int x, int y) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, raw);
     return {raw[0], raw[1], raw[2]};
-}
-
-void saveBackBuffer(const std::string& path) {
-    const std::vector<Pixel> pixels = readBackBuffer();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return;
-    }
-    std::fprintf(file, "P6\n%d %d\n255\n", viewWidth, viewHeight);
-    for (int y = viewHeight - 1; y >= 0; --y) {
-        for (int x = 0; x < viewWidth; ++x) {
-            const Pixel& p = pixels[static_cast<std::size_t>(y) * viewWidth + x];
-            const unsigned char rgb[3] = {static_cast<unsigned char>(p.r),
-                                          static_cast<unsigned char>(p.g),
-                                          static_cast<unsigned char>(p.b)};
-            std::fwrite(rgb, 1, 3, file);
-        }
-    }
-    std::fclose(file);
 }
 
 ScreenPoint projectPoint(double x, double y, double z) {

@@ -49,8 +49,6 @@ struct Pixel {
 // Reads the back buffer; (0, 0) is the lower left corner.
 std::vector<Pixel> readBackBuffer();
 Pixel readPixel(int x, int y);
-// Writes the back buffer as a binary PPM picture, top row first.
-void saveBackBuffer(const std::string& path);
 
 // Where a world point lands in the window for the current matrices.
 struct ScreenPoint {

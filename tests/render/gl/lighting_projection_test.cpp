@@ -53,24 +53,6 @@ TEST(Lighting, LightsUpwardFacesAtThreeQuartersAndDownwardFacesAtOneTwentieth) {
     expectGrey(litQuadColour({1, 0, 0}), 13);
 }
 
-TEST(Lighting, UnlitBracketsRestoreLightingAndTouchTexturingOnlyWhenMapping) {
-    lightingOff(PolygonMode::TextureMapping);
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    lightingOn(PolygonMode::TextureMapping);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-
-    // In the untextured modes texturing stays off across the bracket.
-    applyPolygonMode(PolygonMode::SolidShading);
-    lightingOff(PolygonMode::SolidShading);
-    lightingOn(PolygonMode::SolidShading);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-    applyPolygonMode(PolygonMode::TextureMapping);
-}
-
 TEST(Projection, ClipsOnlyWhatLiesNearerThanTenAndKeepsDistantThingsInDepthOrder) {
     resizeViewport(viewWidth, viewHeight);
     glLoadIdentity();

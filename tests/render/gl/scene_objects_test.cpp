@@ -58,19 +58,6 @@ TEST(Floor, ThePictureRepeatsTenTimesAlongEachSideWhateverTheArenaSize) {
     forgetTexture(FloorTexture);
 }
 
-TEST(Floor, IsLitMaterialGreyWhenNotTextureMapping) {
-    uploadTestTexture(FloorTexture, stripedPicture(), 4, 4);
-    TestGame game;
-    game.lookDown(170);
-    game.draw(PolygonMode::SolidShading);
-    const ScreenPoint p = game.project(CameraCentre::CenterOfArena, 35, 0, 35);
-    const Pixel floor = readPixel(static_cast<int>(p.x), static_cast<int>(p.y));
-    EXPECT_NEAR(floor.r, 191, 1);
-    EXPECT_NEAR(floor.g, 191, 1);
-    EXPECT_NEAR(floor.b, 191, 1);
-    forgetTexture(FloorTexture);
-}
-
 TEST(Prize, StandsOnTheFloorAtItsPositionWithThePrizePicture) {
     std::vector<std::uint8_t> green(4 * 4 * 3, 0);
     for (std::size_t i = 1; i < green.size(); i += 3) {

@@ -160,23 +160,6 @@ TEST(TankDrawing, ADestroyedTankLeavesNoTraceInTheFrame) {
     EXPECT_GT(differing, 100);
 }
 
-TEST(TankDrawing, TheModelsUpwardFacesAreLitLikeTheFloorInSolidShading) {
-    TestGame game;
-    game.addTank(game.world.teamA, 30, 0);
-    game.lookDown(60);
-    game.draw(PolygonMode::SolidShading, CameraCentre::CurrentTank);
-    // The hull's exposed front top (model x -6..-4, beside the barrel) faces the light.
-    const ScreenPoint top = game.project(CameraCentre::CurrentTank, 30 - 5, 2.5, 1.5);
-    const Pixel p = readPixel(static_cast<int>(top.x), static_cast<int>(top.y));
-    EXPECT_NEAR(p.r, 191, 1);
-    EXPECT_NEAR(p.g, 191, 1);
-    EXPECT_NEAR(p.b, 191, 1);
-    // The deck's rear slope is tilted 45 degrees: less diffuse light.
-    const ScreenPoint slope = game.project(CameraCentre::CurrentTank, 30 + 5.5, 3.0, 1.5);
-    const Pixel q = readPixel(static_cast<int>(slope.x), static_cast<int>(slope.y));
-    EXPECT_NEAR(q.r, 155, 2);
-}
-
 namespace {
 
 // Estimates the bubble's opacity at a point inside it but off the tank, from the same
