@@ -42,7 +42,7 @@ bool tableDirectoryFits(const std::vector<unsigned char>& b, std::size_t start) 
 
 }  // namespace
 
-const std::array<PanelFontSpec, panelFontCount> panelFontSpecs = {{
+const std::array<PanelFontInfo, panelFontCount> panelFontTable = {{
     {16, false, "Failed to create Arial 12pt Font"},
     {19, false, "Failed to create Arial 14pt Font"},
     {16, true, "Failed to create Arial 12pt Bold Font"},

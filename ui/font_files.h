@@ -6,7 +6,7 @@
 
 // The panel's seven fonts, in creation order. Sizes are em heights in pixels (the character
 // height without the internal leading), as a negative LOGFONT height would ask for.
-struct PanelFontSpec {
+struct PanelFontInfo {
     int emPixels;
     bool bold;
     const char* failureMessage;
@@ -23,7 +23,7 @@ enum PanelFontIndex : int {
     panelFontCount
 };
 
-extern const std::array<PanelFontSpec, panelFontCount> panelFontSpecs;
+extern const std::array<PanelFontInfo, panelFontCount> panelFontTable;
 
 constexpr const char* fontFailureCaption = "Error";
 

@@ -26,7 +26,7 @@ bool drawHelpViewerView(HelpViewerState& state) {
         state.selected = 0;
     }
 
-    ImGui::BeginChild("##contents", ImVec2(180.0f, 0.0f), true);
+    ImGui::BeginChild("##contents", ImVec2(210.0f, 0.0f), true);
     for (int i = 0; i < count; ++i) {
         if (ImGui::Selectable(tocLabel(sections[static_cast<std::size_t>(i)], i).c_str(),
                               state.selected == i)) {

@@ -55,12 +55,12 @@ PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages) {
         atlas.AddFontDefault();
     }
     PanelFonts fonts;
-    for (std::size_t i = 0; i < panelFontSpecs.size(); ++i) {
-        const PanelFontSpec& spec = panelFontSpecs[i];
+    for (std::size_t i = 0; i < panelFontTable.size(); ++i) {
+        const PanelFontInfo& font = panelFontTable[i];
         fonts.fonts[i] =
-            addFace(atlas, spec.bold ? bold : regular, static_cast<float>(spec.emPixels));
+            addFace(atlas, font.bold ? bold : regular, static_cast<float>(font.emPixels));
         if (fonts.fonts[i] == nullptr) {
-            messages.push(spec.failureMessage, fontFailureCaption);
+            messages.push(font.failureMessage, fontFailureCaption);
         }
     }
     return fonts;

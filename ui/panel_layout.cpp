@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-const std::array<PanelButtonSpec, panelButtonCount> panelButtons = {{
+const std::array<PanelButtonInfo, panelButtonCount> panelButtons = {{
     {ShootButtonId, "Shoot", 100, 55},
     {BackwardButtonId, "Backward", 70, 19},
     {ForwardButtonId, "Forward", 70, 19},

@@ -20,7 +20,7 @@ enum PanelButtonId : int {
 constexpr int panelButtonCount = 11;
 constexpr int statusPanelHeight = 80;
 
-struct PanelButtonSpec {
+struct PanelButtonInfo {
     int id;
     const char* text;
     int width;
@@ -28,7 +28,7 @@ struct PanelButtonSpec {
 };
 
 // The eleven buttons in creation order, with their texts and sizes.
-extern const std::array<PanelButtonSpec, panelButtonCount> panelButtons;
+extern const std::array<PanelButtonInfo, panelButtonCount> panelButtons;
 
 // A rectangle in window pixels (origin top left).
 struct PanelRect {

@@ -86,13 +86,13 @@ int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, con
 
         pushButtonStyle();
         ImGui::BeginDisabled(!buttonsEnabled);
-        for (const PanelButtonSpec& spec : panelButtons) {
-            const PanelRect& box = layout.buttons[static_cast<std::size_t>(spec.id)];
+        for (const PanelButtonInfo& button : panelButtons) {
+            const PanelRect& box = layout.buttons[static_cast<std::size_t>(button.id)];
             ImGui::SetCursorPos(ImVec2(static_cast<float>(box.x), static_cast<float>(box.y)));
-            ImGui::PushID(spec.id);
-            if (ImGui::Button(spec.text, ImVec2(static_cast<float>(box.width),
-                                                static_cast<float>(box.height)))) {
-                clicked = spec.id;
+            ImGui::PushID(button.id);
+            if (ImGui::Button(button.text, ImVec2(static_cast<float>(box.width),
+                                                  static_cast<float>(box.height)))) {
+                clicked = button.id;
             }
             ImGui::PopID();
         }

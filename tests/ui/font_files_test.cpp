@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 TEST(PanelFonts, SevenArialFontsWithTheirEmHeightsAndMessages) {
-    EXPECT_EQ(panelFontSpecs[Font8].emPixels, 11);
-    EXPECT_EQ(panelFontSpecs[Font12].emPixels, 16);
-    EXPECT_EQ(panelFontSpecs[Font12Bold].emPixels, 16);
-    EXPECT_EQ(panelFontSpecs[Font14].emPixels, 19);
-    EXPECT_EQ(panelFontSpecs[Font16Bold].emPixels, 21);
-    EXPECT_EQ(panelFontSpecs[Font18Bold].emPixels, 24);
-    EXPECT_EQ(panelFontSpecs[Font20Bold].emPixels, 27);
-    EXPECT_FALSE(panelFontSpecs[Font14].bold);
-    EXPECT_TRUE(panelFontSpecs[Font20Bold].bold);
-    EXPECT_STREQ(panelFontSpecs[Font20Bold].failureMessage,
+    EXPECT_EQ(panelFontTable[Font8].emPixels, 11);
+    EXPECT_EQ(panelFontTable[Font12].emPixels, 16);
+    EXPECT_EQ(panelFontTable[Font12Bold].emPixels, 16);
+    EXPECT_EQ(panelFontTable[Font14].emPixels, 19);
+    EXPECT_EQ(panelFontTable[Font16Bold].emPixels, 21);
+    EXPECT_EQ(panelFontTable[Font18Bold].emPixels, 24);
+    EXPECT_EQ(panelFontTable[Font20Bold].emPixels, 27);
+    EXPECT_FALSE(panelFontTable[Font14].bold);
+    EXPECT_TRUE(panelFontTable[Font20Bold].bold);
+    EXPECT_STREQ(panelFontTable[Font20Bold].failureMessage,
                  "Failed to create Arial 20pt bold Font");
-    EXPECT_STREQ(panelFontSpecs[Font12Bold].failureMessage,
+    EXPECT_STREQ(panelFontTable[Font12Bold].failureMessage,
                  "Failed to create Arial 12pt Bold Font");
 }
 
