@@ -310,3 +310,18 @@ TEST(Shells, EachPaintedShellLeavesTheStateTheNextShellNeeds) {
     EXPECT_EQ(polygonModeNow(), GL_LINE);
     glPopAttrib();
 }
+
+TEST(Frame, AnEyeDraggedOntoTheCentreShowsNothingAndFailsNothing) {
+    TestGame game;
+    game.addTank(game.world.teamA, 30, 0);
+    game.camera.eye.z = 0.0;
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    for (const Pixel& p : readBackBuffer()) {
+        ASSERT_EQ(p.r, 128);
+        ASSERT_EQ(p.g, 128);
+        ASSERT_EQ(p.b, 255);
+    }
+}
