@@ -93,7 +93,8 @@ class Desktop:
     def find_word(self, path, pattern, box=None):
         regex = re.compile(pattern, re.IGNORECASE)
         for word in self.words(path, box):
-            if regex.fullmatch(word.text.strip(".,:;!?'\"()[]|")):
+            raw = word.text.strip()
+            if regex.fullmatch(raw) or regex.fullmatch(raw.strip(".,:;!?'\"()[]|")):
                 return word
         return None
 
@@ -104,9 +105,13 @@ class Desktop:
         time.sleep(0.15)
 
     def key(self, *names):
+        """Each key is held for a few frames: a widget that polls key state once a frame
+        would miss a press and release that both fall between two frames."""
         for name in names:
-            run("xdotool", "key", "--delay", "30", name)
-            time.sleep(0.05)
+            run("xdotool", "keydown", name)
+            time.sleep(0.07)
+            run("xdotool", "keyup", name)
+            time.sleep(0.07)
 
     def type(self, text):
         run("xdotool", "type", "--delay", "40", text)
