@@ -19,17 +19,18 @@ double monotonicSeconds() {
 }
 
 unsigned long long swaps = 0;
+double firstSwap = 0.0;
 double lastWrite = 0.0;
 
-// One line per write: swap count and the monotonic time of the latest swap. The file is
-// rewritten in place, so a reader always finds the latest line.
+// One line per write: swap count, the monotonic time of the latest swap and of the first.
+// The file is rewritten in place, so a reader always finds the latest line.
 void writeCount(double now) {
     const char* path = std::getenv("FRAME_PROBE_OUT");
     if (path == nullptr) {
         return;
     }
     if (std::FILE* out = std::fopen(path, "w")) {
-        std::fprintf(out, "%llu %.6f\n", swaps, now);
+        std::fprintf(out, "%llu %.6f %.6f\n", swaps, now, firstSwap);
         std::fclose(out);
     }
 }
@@ -44,6 +45,9 @@ extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     }
     ++swaps;
     const double now = monotonicSeconds();
+    if (swaps == 1) {
+        firstSwap = now;
+    }
     if (swaps == 1 || now - lastWrite >= 0.05) {
         writeCount(now);
         lastWrite = now;

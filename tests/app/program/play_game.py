@@ -27,11 +27,14 @@ class Failure(Exception):
 
 
 class Session:
-    def __init__(self, program, shots):
+    def __init__(self, program, shots, extra_env=None, record_audio=True):
         self.desk = Desktop(shots)
         self.shots = shots
         self.audio = os.path.join(shots, "audio.raw")
-        env = dict(os.environ, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio)
+        env = dict(os.environ, **(extra_env or {}))
+        if record_audio:
+            env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio)
+        self.started = time.monotonic()
         self.log = open(os.path.join(shots, "program.log"), "w")
         self.proc = subprocess.Popen([program], cwd=os.path.dirname(program), env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
