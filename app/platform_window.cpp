@@ -42,7 +42,6 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
         failure = "failed to register windows class";
         return nullptr;
     }
-    self->videoInitialised_ = true;
 
     self->window_ = createWithNearestPixelFormat(title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (self->window_ == nullptr) {
@@ -78,9 +77,9 @@ PlatformWindow::~PlatformWindow() {
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
     }
-    if (videoInitialised_) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+    // The display connection, and with it the GL driver, stays until the process ends:
+    // closing it at exit gains nothing, and a driver unloaded early leaves its one-time
+    // allocations unattributable to leak checks.
 }
 
 void PlatformWindow::loadIcon(const char* bitmapFile) {

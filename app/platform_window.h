@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-// The main window with its current OpenGL context. Owns SDL's video subsystem.
+// The main window with its current OpenGL context.
 class PlatformWindow {
   public:
     static constexpr int initialWidth = 800;
@@ -34,7 +34,6 @@ class PlatformWindow {
   private:
     PlatformWindow() = default;
 
-    bool videoInitialised_ = false;
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
 };
