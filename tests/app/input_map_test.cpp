@@ -7,21 +7,6 @@
 
 namespace {
 
-TEST(InputMap, KeysDriveTheCannonAndPower) {
-    EXPECT_EQ(actionForKey(GameKey::Enter), TankAction::Fire);
-    EXPECT_EQ(actionForKey(GameKey::PageUp), TankAction::PowerUp);
-    EXPECT_EQ(actionForKey(GameKey::PageDown), TankAction::PowerDown);
-    EXPECT_EQ(actionForKey(GameKey::Home), TankAction::PowerUpFine);
-    EXPECT_EQ(actionForKey(GameKey::KeypadPlus), TankAction::PowerUpFine);
-    EXPECT_EQ(actionForKey(GameKey::End), TankAction::PowerDownFine);
-    EXPECT_EQ(actionForKey(GameKey::KeypadMinus), TankAction::PowerDownFine);
-    EXPECT_EQ(actionForKey(GameKey::Up), TankAction::RaiseCannon);
-    EXPECT_EQ(actionForKey(GameKey::Down), TankAction::LowerCannon);
-    EXPECT_EQ(actionForKey(GameKey::Left), TankAction::TurretCounterClockwise);
-    EXPECT_EQ(actionForKey(GameKey::Right), TankAction::TurretClockwise);
-    EXPECT_EQ(actionForKey(GameKey::Other), TankAction::None);
-}
-
 TEST(InputMap, LettersDriveTheHullInEitherCase) {
     EXPECT_EQ(actionForCharacter('w'), TankAction::DriveForward);
     EXPECT_EQ(actionForCharacter('W'), TankAction::DriveForward);

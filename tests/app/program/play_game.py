@@ -267,9 +267,6 @@ class Session:
             text = self.read(path)
             if re.search(r"Game Over", text):
                 return path
-            if re.search(r"PowerUp|shield|cannon", text, re.IGNORECASE) and \
-                    "Team:" not in text.split("PowerUp")[-1][:0]:
-                pass
             team = self.current_team(path)
             if team is None:
                 # A message box (a prize picked up) covers the panel: dismiss it.
@@ -320,7 +317,7 @@ class Session:
         raise Failure("no Game Over after %d turns" % MAX_TURNS)
 
     def wait_turn_end(self, team):
-        deadline = time.time() + 30
+        deadline = time.time() + 60
         while time.time() < deadline:
             time.sleep(1.0)
             path = self.shot("waiting")
@@ -333,7 +330,7 @@ class Session:
                 return
             if re.search(r"PowerUp", text):
                 return
-        raise Failure("the turn did not pass within 30 s")
+        raise Failure("the turn did not pass within 60 s")
 
     def exit(self):
         self.desk.key("Return")  # dismiss "Game Over"
