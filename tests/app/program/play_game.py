@@ -150,6 +150,17 @@ class Session:
         self.replace_field(field.centre[0], field.centre[1], "120")
         self.press_return_until(TEAM_LINE % "A", "game-started", box=self.team_line_box())
 
+    def squeeze_the_window(self):
+        """A window shrunk to nothing, or lower than the panel, must not bring the program
+        down; back at its size the game goes on."""
+        for size in ((1, 1), (300, 60), (self.width, self.height)):
+            run("xdotool", "windowsize", self.window, str(size[0]), str(size[1]))
+            time.sleep(0.7)
+            if size == (300, 60):
+                self.shot("squeezed")
+        if self.proc.poll() is not None:
+            raise Failure("the program ended when its window was shrunk")
+
     def find_menu_height(self, image):
         """The first row below the menu bar at the left edge, where the sky begins."""
         for y in range(self.y + 1, self.y + 60):
@@ -372,6 +383,7 @@ def main():
     try:
         session.shot("start")
         session.new_game()
+        session.squeeze_the_window()
         session.look_down_on_the_arena()
         final = session.play()
         print("Game Over shown: %s" % final)
