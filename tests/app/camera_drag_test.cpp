@@ -1,0 +1,41 @@
+#include "app/camera_drag.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Camera startCamera() {
+    Camera camera;
+    resetCamera(camera, 60.0f);
+    return camera;
+}
+
+TEST(CameraDrag, LeftDragTurnsAndTiltsWithinTheirRanges) {
+    Camera camera = startCamera();
+    MouseDrag drag;
+    drag.leftButtonDown(100, 100);
+    applyCameraDrag(camera, drag.motion(130, 110, true, false));
+    EXPECT_FLOAT_EQ(camera.yaw, 30.0f);
+    EXPECT_FLOAT_EQ(camera.pitch, 55.0f);
+    applyCameraDrag(camera, drag.motion(480, 400, true, false));
+    EXPECT_FLOAT_EQ(camera.yaw, 0.0f) << "past 360 starts again at 0";
+    EXPECT_FLOAT_EQ(camera.pitch, 90.0f) << "straight down at most";
+    applyCameraDrag(camera, drag.motion(470, 0, true, false));
+    EXPECT_FLOAT_EQ(camera.yaw, 360.0f) << "below 0 comes back at 360";
+    EXPECT_FLOAT_EQ(camera.pitch, 0.0f);
+    EXPECT_DOUBLE_EQ(camera.eye.z, 180.0) << "the left button leaves the distance";
+}
+
+TEST(CameraDrag, RightDragMovesTheEyeButNeverThroughTheCentre) {
+    Camera camera = startCamera();
+    MouseDrag drag;
+    drag.rightButtonDown(200);
+    applyCameraDrag(camera, drag.motion(0, 150, false, true));
+    EXPECT_DOUBLE_EQ(camera.eye.z, 230.0) << "moving up backs away";
+    applyCameraDrag(camera, drag.motion(0, 600, false, true));
+    EXPECT_DOUBLE_EQ(camera.eye.z, 0.0);
+    EXPECT_FLOAT_EQ(camera.yaw, 0.0f);
+    EXPECT_FLOAT_EQ(camera.pitch, 45.0f);
+}
+
+}  // namespace
