@@ -10,7 +10,7 @@ Camera startCamera() {
     return camera;
 }
 
-TEST(CameraDrag, LeftDragTurnsAndTiltsWithinTheirRanges) {
+TEST(CameraDrag, LeftDragTurnsAndTiltsFromTheLastPositionWithinTheirRanges) {
     Camera camera = startCamera();
     MouseDrag drag;
     drag.leftButtonDown(100, 100);
@@ -26,9 +26,10 @@ TEST(CameraDrag, LeftDragTurnsAndTiltsWithinTheirRanges) {
     EXPECT_DOUBLE_EQ(camera.eye.z, 180.0) << "the left button leaves the distance";
 }
 
-TEST(CameraDrag, RightDragMovesTheEyeButNeverThroughTheCentre) {
+TEST(CameraDrag, RightDragMovesOnlyTheEyeNeverThroughTheCentreAndLeftWinsOverIt) {
     Camera camera = startCamera();
     MouseDrag drag;
+    drag.leftButtonDown(50, 100);
     drag.rightButtonDown(200);
     applyCameraDrag(camera, drag.motion(0, 150, false, true));
     EXPECT_DOUBLE_EQ(camera.eye.z, 230.0) << "moving up backs away";
@@ -36,6 +37,13 @@ TEST(CameraDrag, RightDragMovesTheEyeButNeverThroughTheCentre) {
     EXPECT_DOUBLE_EQ(camera.eye.z, 0.0);
     EXPECT_FLOAT_EQ(camera.yaw, 0.0f);
     EXPECT_FLOAT_EQ(camera.pitch, 45.0f);
+    // No button: nothing moves, nor does the anchor. Both buttons: the left one, from the
+    // x of the left press and the y of the last right drag.
+    applyCameraDrag(camera, drag.motion(90, 0, false, false));
+    applyCameraDrag(camera, drag.motion(53, 596, true, true));
+    EXPECT_FLOAT_EQ(camera.yaw, 3.0f);
+    EXPECT_FLOAT_EQ(camera.pitch, 41.0f);
+    EXPECT_DOUBLE_EQ(camera.eye.z, 0.0);
 }
 
 }  // namespace

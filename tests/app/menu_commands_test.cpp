@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,60 +21,49 @@ struct MenuCommands : ::testing::Test {
     RecordingSwitches gl;
 
     ProgramRequest run(int id) { return runMenuCommand(id, view, menu, gl); }
-    void expectModeChecks(bool wire, bool solid, bool texture) {
-        EXPECT_EQ(menu.isChecked(WireframeCommand), wire);
-        EXPECT_EQ(menu.isChecked(SolidShadingCommand), solid);
-        EXPECT_EQ(menu.isChecked(TextureMappingCommand), texture);
-    }
 };
 
-TEST_F(MenuCommands, PolygonModesSwitchGlStateAndKeepOneCheckMark) {
-    expectModeChecks(false, false, true);
-    EXPECT_EQ(run(WireframeCommand), ProgramRequest::None);
-    EXPECT_EQ(view.polygonMode, PolygonMode::Wireframe);
-    expectModeChecks(true, false, false);
-    run(SolidShadingCommand);
-    EXPECT_EQ(view.polygonMode, PolygonMode::SolidShading);
-    expectModeChecks(false, true, false);
-    run(TextureMappingCommand);
-    EXPECT_EQ(view.polygonMode, PolygonMode::TextureMapping);
-    expectModeChecks(false, false, true);
-    const std::vector<PolygonMode> applied{PolygonMode::Wireframe, PolygonMode::SolidShading,
-                                           PolygonMode::TextureMapping};
-    EXPECT_EQ(gl.modes, applied) << "each choice reaches GL at once";
+TEST_F(MenuCommands, PolygonModesReachGlAtOnceAndKeepOneCheckMark) {
+    const std::pair<int, PolygonMode> modes[] = {{WireframeCommand, PolygonMode::Wireframe},
+                                                 {SolidShadingCommand, PolygonMode::SolidShading},
+                                                 {TextureMappingCommand, PolygonMode::TextureMapping}};
+    for (const auto& [command, mode] : modes) {
+        EXPECT_EQ(run(command), ProgramRequest::None);
+        EXPECT_EQ(view.polygonMode, mode);
+        ASSERT_FALSE(gl.modes.empty());
+        EXPECT_EQ(gl.modes.back(), mode);
+        for (const auto& other : modes) {
+            EXPECT_EQ(menu.isChecked(other.first), other.first == command) << other.first;
+        }
+    }
+    EXPECT_EQ(gl.modes.size(), 3u);
 }
 
-TEST_F(MenuCommands, CameraCentreFollowsTheCheckedItem) {
-    EXPECT_TRUE(menu.isChecked(CurrentTankCommand));
-    run(CenterOfArenaCommand);
-    EXPECT_EQ(view.cameraCentre, CameraCentre::CenterOfArena);
-    EXPECT_TRUE(menu.isChecked(CenterOfArenaCommand));
-    EXPECT_FALSE(menu.isChecked(CurrentTankCommand));
-    run(CurrentTankCommand);
-    EXPECT_EQ(view.cameraCentre, CameraCentre::CurrentTank);
-    EXPECT_FALSE(menu.isChecked(CenterOfArenaCommand));
-    EXPECT_TRUE(menu.isChecked(CurrentTankCommand));
+TEST_F(MenuCommands, CameraCentreIsARadioPairAndAntialiasingToggles) {
+    for (CameraCentre centre : {CameraCentre::CenterOfArena, CameraCentre::CurrentTank}) {
+        const bool arena = centre == CameraCentre::CenterOfArena;
+        run(arena ? CenterOfArenaCommand : CurrentTankCommand);
+        EXPECT_EQ(view.cameraCentre, centre);
+        EXPECT_EQ(menu.isChecked(CenterOfArenaCommand), arena);
+        EXPECT_EQ(menu.isChecked(CurrentTankCommand), !arena);
+    }
+    for (bool on : {true, false}) {
+        run(AntialiasingCommand);
+        EXPECT_EQ(view.antialiasing, on);
+        EXPECT_EQ(menu.isChecked(AntialiasingCommand), on);
+    }
+    EXPECT_EQ(gl.smoothing, (std::vector<bool>{true, false}));
     EXPECT_TRUE(gl.modes.empty());
 }
 
-TEST_F(MenuCommands, AntialiasingToggles) {
-    run(AntialiasingCommand);
-    EXPECT_TRUE(view.antialiasing);
-    EXPECT_TRUE(menu.isChecked(AntialiasingCommand));
-    run(AntialiasingCommand);
-    EXPECT_FALSE(view.antialiasing);
-    EXPECT_FALSE(menu.isChecked(AntialiasingCommand));
-    const std::vector<bool> applied{true, false};
-    EXPECT_EQ(gl.smoothing, applied);
-}
-
 TEST_F(MenuCommands, OtherCommandsAreLeftToTheProgram) {
-    EXPECT_EQ(run(NewGameCommand), ProgramRequest::NewGame);
-    EXPECT_EQ(run(ExitCommand), ProgramRequest::Exit);
-    EXPECT_EQ(run(HelpCommand), ProgramRequest::Help);
-    EXPECT_EQ(run(AboutCommand), ProgramRequest::About);
-    EXPECT_EQ(run(WebsiteCommand), ProgramRequest::Website);
-    EXPECT_EQ(run(ShieldsCommand), ProgramRequest::Shields);
+    const std::pair<int, ProgramRequest> requests[] = {
+        {NewGameCommand, ProgramRequest::NewGame}, {ExitCommand, ProgramRequest::Exit},
+        {HelpCommand, ProgramRequest::Help},       {AboutCommand, ProgramRequest::About},
+        {WebsiteCommand, ProgramRequest::Website}, {ShieldsCommand, ProgramRequest::Shields}};
+    for (const auto& [command, request] : requests) {
+        EXPECT_EQ(run(command), request) << command;
+    }
     for (int unused : {0, 2, 9, 10, 15, 17, -1}) {
         EXPECT_EQ(run(unused), ProgramRequest::None) << unused;
     }

@@ -1,40 +1,19 @@
 #include "app/tank_actions.h"
 #include "app/input_map.h"
 #include "game/world.h"
-#include "tests/core/combat_fake_host.h"
+#include "tests/core/combat_fixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-// A world with one placed tank for team A and one for team B, team A to play.
-struct TankActions : ::testing::Test {
-    GameWorld world;
-    RecordingHost host;
-    Tank* tank = nullptr;
+// One placed tank for team A and one for team B, team A to play.
+struct TankActions : ::testing::Test, CombatScene {
+    Tank* tank = &addPlayerWithTank(world.teamA, 30.0f, 0.0f);
 
-    void SetUp() override {
-        world.arena.halfSide = 60.0f;
+    TankActions() {
+        addPlayerWithTank(world.teamB, -30.0f, 0.0f);
         world.currentTeam = &world.teamA;
-        tank = addTank(world.teamA, 30.0f);
-        world.currentTeam = &world.teamB;
-        addTank(world.teamB, -30.0f);
-        world.currentTeam = &world.teamA;
-    }
-
-    Tank* addTank(Team& team, float x) {
-        Player& player = team.appendPlayer(std::make_unique<Player>());
-        auto made = std::make_unique<Tank>(world);
-        made->position = {x, 0.0f, 0.0f};
-        made->box = {x - 6.0f, x + 6.0f, 0.5f, 5.5f, -6.0f, 6.0f};
-        made->placed = true;
-        made->syncCorners();
-        Tank& t = player.appendTank(std::move(made));
-        player.currentTank = &t;
-        team.currentPlayer = &player;
-        return &t;
     }
 
     void key(GameKey k) { applyTankAction(actionForKey(k), world, host); }
@@ -77,15 +56,23 @@ TEST_F(TankActions, KeysAndButtonsAimTheSameWay) {
     EXPECT_FLOAT_EQ(tank->power, 10.0f);
 }
 
-TEST_F(TankActions, LettersDriveAndTurnTheHull) {
+TEST_F(TankActions, LettersAndButtonsDriveAndTurnTheHull) {
     const float x0 = tank->position.x;
     character('w');
-    EXPECT_LT(tank->position.x, x0) << "team A faces -x";
-    EXPECT_EQ(tank->mileage, 1);
+    const float ahead = tank->position.x;
+    EXPECT_LT(ahead, x0) << "team A faces -x";
+    button(3);
+    EXPECT_FLOAT_EQ(tank->position.x, x0);
+    button(2);
+    EXPECT_FLOAT_EQ(tank->position.x, ahead);
     character('S');
     EXPECT_FLOAT_EQ(tank->position.x, x0);
-    EXPECT_EQ(tank->mileage, 2);
+    EXPECT_EQ(tank->mileage, 4);
     character('a');
+    EXPECT_EQ(tank->heading, 270);
+    button(5);
+    EXPECT_EQ(tank->heading % 360, 0);
+    button(4);
     EXPECT_EQ(tank->heading, 270);
     character('D');
     EXPECT_EQ(tank->heading % 360, 0);
@@ -112,6 +99,29 @@ TEST_F(TankActions, NothingHappensWithoutACurrentTank) {
     EXPECT_FALSE(empty.shotInProgress);
     EXPECT_TRUE(quiet.sounds.empty());
     EXPECT_EQ(quiet.readoutChanges, 0);
+}
+
+TEST(InputMap, LetterCaseDoesNotMatterAndUnknownInputsDoNothing) {
+    for (char c : {'w', 's', 'a', 'd'}) {
+        EXPECT_EQ(actionForCharacter(c), actionForCharacter(char(c - 'a' + 'A'))) << c;
+    }
+    for (char c : {'q', 'e', 'x', ' ', '+', '\r', '\0'}) {
+        EXPECT_EQ(actionForCharacter(c), TankAction::None) << int(c);
+    }
+    for (int id : {0, 12, -1, 1000}) {
+        EXPECT_EQ(actionForPanelButton(id), TankAction::None) << id;
+    }
+    EXPECT_EQ(actionForKey(GameKey::Other), TankAction::None);
+}
+
+TEST(InputGate, KeyboardReachesTheGameOnlyWhenNothingElseHoldsIt) {
+    EXPECT_FALSE(InputGate{}.keyboardReachesGame()) << "no game yet";
+    EXPECT_TRUE((InputGate{true, false, false, false}.keyboardReachesGame()));
+    for (const InputGate held : {InputGate{true, true, false, false},
+                                 InputGate{true, false, true, false},
+                                 InputGate{true, false, false, true}}) {
+        EXPECT_FALSE(held.keyboardReachesGame());
+    }
 }
 
 }  // namespace
