@@ -2,7 +2,7 @@
 // every control the player has.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,24 +19,17 @@ struct HelpText {
 };
 
 HelpText loadHelp() {
+    static const std::regex contentsEntry(R"(  [0-9]+\. (.*))");
     HelpText help;
     help.body = tooltest::readFile(KRELLMONT_HELP_SOURCE);
     std::istringstream in(help.body);
-    std::string line;
-    while (std::getline(in, line)) {
+    std::smatch entry;
+    for (std::string line; std::getline(in, line);) {
         help.lines.push_back(line);
         if (line.rfind("# ", 0) == 0) {
             help.sections.push_back(line.substr(2));
-            continue;
-        }
-        // A contents entry: two spaces, a number, a full stop, a space, the title.
-        size_t digits = 2;
-        while (help.sections.empty() && line.rfind("  ", 0) == 0 && digits < line.size() &&
-               std::isdigit(static_cast<unsigned char>(line[digits]))) {
-            ++digits;
-        }
-        if (help.sections.empty() && digits > 2 && line.compare(digits, 2, ". ") == 0) {
-            help.contents.push_back(line.substr(digits + 2));
+        } else if (help.sections.empty() && std::regex_match(line, entry, contentsEntry)) {
+            help.contents.push_back(entry[1]);
         }
     }
     return help;
@@ -49,7 +42,7 @@ TEST(HelpText, ContentsListTheSectionsInOrderAndTheFormatHolds) {
     for (const std::string& line : help.lines) {
         EXPECT_LE(line.size(), 100u) << line;
         EXPECT_EQ(line.find('\t'), std::string::npos) << line;
-        EXPECT_NE(line.rfind("#", 0) == 0 && line.rfind("# ", 0) != 0, true) << line;
+        EXPECT_FALSE(line.rfind("#", 0) == 0 && line.rfind("# ", 0) != 0) << line;
     }
 }
 

@@ -2,7 +2,7 @@
 // take odd but valid files and refuse broken ones without reading past the bytes it has.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "tools/wav_file.h"
@@ -12,16 +12,6 @@ namespace {
 using assets::decodeWav;
 using assets::encodeWav16;
 using assets::Sound;
-
-std::vector<uint8_t> bytesOf(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-void put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        out[at + i] = uint8_t(v >> (8 * i));
-    }
-}
 
 TEST(WavFile, RoundTripKeepsRateAndSamplesAndClipsOverloads) {
     Sound sound;
@@ -40,16 +30,14 @@ TEST(WavFile, RoundTripKeepsRateAndSamplesAndClipsOverloads) {
 TEST(WavFile, AcceptsExtraChunksStereoEightBitAndAnUnsetDataSize) {
     // RIFF header, an odd-sized LIST chunk (padded), fmt for 8-bit stereo, data with the
     // size left at the streaming placeholder.
-    std::vector<uint8_t> bytes = bytesOf(std::string("RIFF\0\0\0\0WAVE", 12));
-    const std::string list("LIST\3\0\0\0abc\0", 12);
-    bytes.insert(bytes.end(), list.begin(), list.end());
-    const std::string fmt("fmt \x10\0\0\0\x01\0\x02\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x08\0", 24);
-    bytes.insert(bytes.end(), fmt.begin(), fmt.end());
-    const std::string data("data\xff\xff\xff\x7f", 8);
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    for (uint8_t v : {255, 255, 0, 0, 128, 128, 200}) {  // the last frame is incomplete
-        bytes.push_back(v);
-    }
+    // The last frame of the samples is incomplete.
+    const std::string file("RIFF\0\0\0\0WAVE"
+                           "LIST\3\0\0\0abc\0"
+                           "fmt \x10\0\0\0\x01\0\x02\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x08\0"
+                           "data\xff\xff\xff\x7f"
+                           "\xff\xff\0\0\x80\x80\xc8",
+                           63);
+    const std::vector<uint8_t> bytes(file.begin(), file.end());
     const auto decoded = decodeWav(bytes);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->sampleRate, 8000);
@@ -65,28 +53,22 @@ TEST(WavFile, RefusesBrokenFiles) {
     const std::vector<uint8_t> good = encodeWav16(sound);
 
     EXPECT_FALSE(decodeWav({}));
-    EXPECT_FALSE(decodeWav(bytesOf("RIFF")));
+    EXPECT_FALSE(decodeWav({'R', 'I', 'F', 'F'}));
     EXPECT_FALSE(decodeWav(std::vector<uint8_t>(good.begin(), good.begin() + 30)));  // cut in fmt
-
-    auto notWave = good;
-    std::memcpy(notWave.data() + 8, "AVI ", 4);
-    EXPECT_FALSE(decodeWav(notWave));
-
-    auto compressed = good;
-    compressed[20] = 3;  // IEEE float, not PCM
-    EXPECT_FALSE(decodeWav(compressed));
-
-    auto noChannels = good;
-    noChannels[22] = 0;
-    EXPECT_FALSE(decodeWav(noChannels));
-
-    auto hugeFmt = good;
-    put32(hugeFmt, 16, 0xFFFFFFF0u);  // a chunk size far past the end of the file
-    EXPECT_FALSE(decodeWav(hugeFmt));
-
-    auto dataFirst = good;  // data before fmt: nothing to interpret it with
-    std::memcpy(dataFirst.data() + 12, "data", 4);
-    EXPECT_FALSE(decodeWav(dataFirst));
+    const struct {
+        const char* what;
+        size_t at;
+        std::string bytes;
+    } breaks[] = {{"not WAVE", 8, "AVI "},
+                  {"IEEE float, not PCM", 20, "\3"},
+                  {"no channels", 22, std::string(1, '\0')},
+                  {"fmt size far past the end", 16, "\xf0\xff\xff\xff"},
+                  {"data before fmt: nothing to read it with", 12, "data"}};
+    for (const auto& b : breaks) {
+        std::vector<uint8_t> broken = good;
+        std::copy(b.bytes.begin(), b.bytes.end(), broken.begin() + b.at);
+        EXPECT_FALSE(decodeWav(broken)) << b.what;
+    }
 }
 
 }  // namespace
