@@ -17,8 +17,7 @@ TEST(AppHost, PassesMessagesSoundsAndTheShieldsItemOnInOrder) {
     host.showMessage("You got a shield", "PowerUp");
     host.showMessage("Game Over", "Game Over");
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages.front().text, "You got a shield");
-    EXPECT_EQ(messages.front().caption, "PowerUp");
+    EXPECT_EQ(messages.front().text + "/" + messages.front().caption, "You got a shield/PowerUp");
     host.playSound("cannon.wav");
     host.playSound("chicken.wav");
     EXPECT_EQ(played, (std::vector<std::string>{"cannon.wav", "chicken.wav"}));

@@ -1,7 +1,7 @@
 #include "app/tank_actions.h"
 #include "app/input_map.h"
 #include "game/world.h"
-#include "tests/core/combat_fixtures.h"
+#include "tests/core/fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +82,7 @@ TEST_F(TankActions, EnterFiresOnceAndDisablesTheButtons) {
     key(GameKey::Enter);
     EXPECT_TRUE(world.shotInProgress);
     EXPECT_EQ(world.shellsInFlight, 1);
-    EXPECT_EQ(host.countSound("cannon.wav"), 1);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"cannon.wav"});
     ASSERT_FALSE(host.buttonStates.empty());
     EXPECT_FALSE(host.buttonStates.back());
     button(1);

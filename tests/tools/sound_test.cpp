@@ -99,12 +99,10 @@ TEST(SpokenTaunts, FallBackToSynthesisWhenTheSpeechProgramIsMissing) {
     setenv("PATH", saved.c_str(), 1);
 
     EXPECT_FALSE(spoken);
-    ASSERT_EQ(sounds.size(), 11u);
-    EXPECT_EQ(sounds[0].file, cannonSoundFile);
-    for (size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(sounds[i + 1].file, shippedTauntFiles[i]);
-        EXPECT_FALSE(sounds[i + 1].spoken);
-        EXPECT_GT(peakOf(sounds[i + 1].sound), 0.5f);
+    ASSERT_EQ(sounds.size(), 1 + std::size(shippedTauntFiles));
+    for (const auto& taunt : sounds) {
+        EXPECT_FALSE(taunt.spoken) << taunt.file;
+        EXPECT_GT(peakOf(taunt.sound), 0.5f) << taunt.file;
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "scratch files left behind";
 }
