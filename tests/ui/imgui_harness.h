@@ -22,8 +22,7 @@ class ImGuiHarness {
         io.KeyMap[ImGuiKey_Tab] = TabKey;
         io.KeyMap[ImGuiKey_Backspace] = BackspaceKey;
         unsigned char* pixels = nullptr;
-        int width = 0;
-        int height = 0;
+        int width = 0, height = 0;
         io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
     }
     ~ImGuiHarness() { ImGui::DestroyContext(context_); }
