@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -32,7 +31,6 @@ class SimGame {
     const std::string& failure() const { return failure_; }
     bool failed() const { return !failure_.empty(); }
     bool gameOver() const { return gameOver_; }
-    int turns() const { return turns_; }
     long frames() const { return frames_; }
 
     // Runs the new-game dialogs with random team and player sizes.
@@ -102,21 +100,6 @@ class SimGame {
         return "?";
     }
 
-    // Each player's tanks: o live, x destroyed, * the player's current tank.
-    static std::string roster(const Team& team) {
-        std::string out;
-        for (Player* p = team.firstPlayer; p != nullptr; p = p->next) {
-            out += " [";
-            for (Tank* t = p->firstTank; t != nullptr; t = t->next) {
-                out += t->destroyed ? "x" : "o";
-                if (t == p->currentTank)
-                    out += "*";
-            }
-            out += "]";
-        }
-        return out;
-    }
-
     struct TankState {
         const Team* team;
         const Tank* tank;
@@ -179,8 +162,7 @@ class SimGame {
         bool placed;
         bool destroyed;
         bool operator==(const TankPose& o) const {
-            return std::memcmp(&position, &o.position, sizeof position) == 0 &&
-                   std::memcmp(&box, &o.box, sizeof box) == 0 && placed == o.placed &&
+            return position == o.position && box == o.box && placed == o.placed &&
                    destroyed == o.destroyed;
         }
     };
@@ -386,7 +368,7 @@ class SimGame {
             gameOver_ = true;
             note(", Game Over\n");
             if (liveTanks(enemy) != 0)
-                return fail("Game Over while the other team lives:" + roster(enemy));
+                return fail("Game Over while the other team lives");
             if (w.currentTeam != &shooterTeam)
                 return fail("the turn moved at Game Over");
             return;

@@ -21,31 +21,22 @@ TEST(WorldRecords, TanksFaceTheirTeamsWayAndCopiesKeepTheSerial) {
     EXPECT_EQ(world.tankSerialCounter, 2);
 }
 
-TEST(WorldRecords, ListsAppendInOrderAndFreeEverything) {
+TEST(WorldRecords, ListsKeepRosterOrderAndFreeEverything) {
     GameWorld world;
     Team& team = world.teamA;
     team.freePlayers();  // freeing an empty team does nothing
-    Player& first = team.appendPlayer(std::make_unique<Player>());
-    Player& second = team.appendPlayer(std::make_unique<Player>());
-    EXPECT_EQ(team.firstPlayer, &first);
-    EXPECT_EQ(first.next, &second);
-    EXPECT_EQ(second.prev, &first);
-    Tank* tanks[3];
-    for (Tank*& t : tanks)
-        t = &first.appendTank(std::make_unique<Tank>(world));
-    second.appendTank(std::make_unique<Tank>(world));
-    EXPECT_EQ(first.firstTank, tanks[0]);
-    EXPECT_EQ(tanks[1]->next, tanks[2]);
-    EXPECT_EQ(tanks[2]->prev, tanks[1]);
-    EXPECT_EQ(tanks[2]->next, nullptr);
-    first.tankCount = 3;
-    second.tankCount = 1;
+    for (int tanks : {3, 1}) {
+        Player& p = team.appendPlayer(std::make_unique<Player>());
+        for (p.tankCount = 0; p.tankCount < tanks; ++p.tankCount)
+            p.appendTank(std::make_unique<Tank>(world));
+    }
+    EXPECT_EQ(team.firstPlayer->next->prev, team.firstPlayer);
+    EXPECT_EQ(team.firstPlayer->firstTank->next->next->prev, team.firstPlayer->firstTank->next);
     team.countTanks();
     EXPECT_EQ(team.tankTotal, 4);
     int visited = 0;
     forEachTank(team, [&](Tank& t) { EXPECT_EQ(t.serial, ++visited); });
     EXPECT_EQ(visited, 4);
-
     team.freePlayers();  // leak checking proves the tanks went with their players
     EXPECT_EQ(team.firstPlayer, nullptr);
     EXPECT_EQ(team.currentPlayer, nullptr);
