@@ -102,34 +102,22 @@ std::vector<Pixel> readBackBuffer() {
 }
 
 Pixel readPixel(int x, int y) {
-    std::uint8_t raw[3] = {};
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, raw);
-    return {raw[0], raw[1], raw[2]};
+    return readBackBuffer()[static_cast<std::size_t>(y) * viewWidth + x];
 }
 
-ScreenPoint projectPoint(double x, double y, double z) {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    ScreenPoint p{};
-    gluProject(x, y, z, model, projection, viewport, &p.x, &p.y, &p.depth);
-    return p;
-}
-
-void uploadTestTexture(unsigned name, const std::vector<std::uint8_t>& rgbRows, int width,
-                       int height) {
+void uploadTestTexture(unsigned name, Pixel lower, Pixel upper) {
+    std::vector<std::uint8_t> rgbRows;
+    for (int i = 0; i < 16; ++i) {
+        const Pixel& p = i < 8 ? lower : upper;
+        rgbRows.insert(rgbRows.end(), {std::uint8_t(p.r), std::uint8_t(p.g), std::uint8_t(p.b)});
+    }
     glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 4, 4, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  rgbRows.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -218,19 +206,20 @@ ScreenPoint TestGame::project(CameraCentre centre, double x, double y, double z)
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     applyCamera(camera, centre, world);
-    const ScreenPoint p = projectPoint(x, y, z);
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    ScreenPoint p{};
+    gluProject(x, y, z, model, projection, viewport, &p.x, &p.y, &p.depth);
     glLoadIdentity();
     return p;
 }
 
-void TestGame::lookDown(double height) {
-    camera.eye = {0.0, 0.0, height};
-    camera.yaw = 0.0f;
-    camera.pitch = 90.0f;
-}
-
-void TestGame::lookLevel(double distance) {
+void TestGame::look(double distance, float pitch) {
     camera.eye = {0.0, 0.0, distance};
     camera.yaw = 0.0f;
-    camera.pitch = 0.0f;
+    camera.pitch = pitch;
 }

@@ -2,9 +2,9 @@
 
 #include "app/camera.h"
 #include "app/frame.h"
-#include "game/host.h"
 #include "game/world.h"
 #include "render/scene.h"
+#include "tests/render/recording_host.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,24 +17,6 @@
 constexpr int viewWidth = 160;
 constexpr int viewHeight = 120;
 
-class RecordingHost : public GameHost {
-  public:
-    struct Message {
-        std::string text;
-        std::string caption;
-    };
-    void showMessage(const std::string& text, const std::string& caption) override {
-        messages.push_back({text, caption});
-    }
-    void playSound(const std::string& fileName) override { sounds.push_back(fileName); }
-    void readoutsChanged() override {}
-    void setTankButtonsEnabled(bool) override {}
-    void setShieldsMenuEnabled(bool) override {}
-
-    std::vector<Message> messages;
-    std::vector<std::string> sounds;
-};
-
 // The scene as the set-up left it, and what it reported.
 SceneResources& sharedScene();
 const TankListTable& sharedTankLists();
@@ -44,23 +26,23 @@ struct Pixel {
     int r = 0;
     int g = 0;
     int b = 0;
+    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Pixel& o) const { return !(*this == o); }
 };
 
 // Reads the back buffer; (0, 0) is the lower left corner.
 std::vector<Pixel> readBackBuffer();
 Pixel readPixel(int x, int y);
 
-// Where a world point lands in the window for the current matrices.
 struct ScreenPoint {
     double x;
     double y;
     double depth;
 };
-ScreenPoint projectPoint(double x, double y, double z);
 
-// Uploads a tiny solid or two-tone picture into a fixed texture name; forget it after.
-void uploadTestTexture(unsigned name, const std::vector<std::uint8_t>& rgbRows, int width,
-                       int height);
+// Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a fixed texture
+// name; forget it after.
+void uploadTestTexture(unsigned name, Pixel lower, Pixel upper);
 void forgetTexture(unsigned name);
 
 // A game laid out by hand: both teams, one player each, tanks where the test wants them.
@@ -83,10 +65,8 @@ class TestGame {
               ShellMotion motion = ShellMotion::Hold);
     // Where a world point lands in the window as the last frame saw it.
     ScreenPoint project(CameraCentre centre, double x, double y, double z);
-    // Looks straight down on the arena centre from the given height.
-    void lookDown(double height);
-    // Looks horizontally at the arena centre from the given distance.
-    void lookLevel(double distance);
+    // Looks at the arena centre from the given distance: 90 straight down, 0 level.
+    void look(double distance, float pitch);
 
   private:
     Player& playerOf(Team& team, int camouflage);

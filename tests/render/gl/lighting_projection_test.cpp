@@ -64,10 +64,7 @@ TEST(Projection, ClipsOnlyWhatLiesNearerThanTenAndKeepsDistantThingsInDepthOrder
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     squareAhead(9.0, 1, 0, 0);
-    const Pixel clear = readPixel(cx, cy);
-    EXPECT_EQ(clear.r, 128);
-    EXPECT_EQ(clear.g, 128);
-    EXPECT_EQ(clear.b, 255);
+    EXPECT_EQ(readPixel(cx, cy), (Pixel{128, 128, 255}));
 
     // Each pair drawn far first, then near first: the nearer square wins both times.
     const double distances[] = {11.0, 1000.0, 100000.0};
@@ -76,16 +73,9 @@ TEST(Projection, ClipsOnlyWhatLiesNearerThanTenAndKeepsDistantThingsInDepthOrder
         const double b = distances[near + 1];
         for (int nearFirst = 0; nearFirst < 2; ++nearFirst) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            if (nearFirst) {
-                squareAhead(a, 0, 1, 0);
-                squareAhead(b, 1, 0, 0);
-            } else {
-                squareAhead(b, 1, 0, 0);
-                squareAhead(a, 0, 1, 0);
-            }
-            const Pixel p = readPixel(cx, cy);
-            EXPECT_EQ(p.g, 255) << a << " before " << b;
-            EXPECT_EQ(p.r, 0) << a << " before " << b;
+            squareAhead(nearFirst ? a : b, nearFirst ? 0 : 1, nearFirst ? 1 : 0, 0);
+            squareAhead(nearFirst ? b : a, nearFirst ? 1 : 0, nearFirst ? 0 : 1, 0);
+            EXPECT_EQ(readPixel(cx, cy), (Pixel{0, 255, 0})) << a << " before " << b;
         }
     }
     // The farthest alone is still drawn.
