@@ -28,28 +28,31 @@ class ShellFlight : public ::testing::Test {
     Tank* shooter = nullptr;
 };
 
-TEST_F(ShellFlight, RaisedShotIsDrawnEveryFrameAndEndsOnTheFloorInFrame56) {
-    fire();
-    const Shell* shell = scene.world.shells[0].get();
-    updateShells(scene.world, scene.host, scene.painter);
-    EXPECT_DOUBLE_EQ(shell->flightTime, 0.04);  // first drawn one step after launch
-    EXPECT_LT(scene.painter.positions[0].x, 22.757f);
-
-    EXPECT_EQ(1 + scene.runVolley(), 56);
-    ASSERT_EQ(scene.painter.positions.size(), 56u);  // drawn once more where it sank
-    const Vec3 last = scene.painter.positions.back();
-    EXPECT_NEAR(last.x, 6.918, 1e-3);
-    EXPECT_EQ(last.z, 0.0f);
-    EXPECT_LE(last.y, 0.0f);
-    EXPECT_GT(scene.painter.positions[54].y, 0.0f);
-    EXPECT_FALSE(scene.world.shells[0]);
-}
-
-TEST_F(ShellFlight, FlatShotEndsInFrame24) {
-    shooter->elevation = 0;
-    fire();
-    EXPECT_EQ(scene.runVolley(), 24);
-    EXPECT_NEAR(scene.painter.positions.back().x, 11.4, 1e-3);
+// The shell is first drawn one step after launch and once more where it sank.
+TEST_F(ShellFlight, RaisedShotEndsInFrame56AndFlatShotInFrame24) {
+    const struct {
+        int elevation, frames;
+        double lastX;
+    } cases[] = {{-45, 56, 6.918}, {0, 24, 11.4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.elevation);
+        scene.painter.clear();
+        scene.world.currentTeam = &scene.world.teamA;
+        shooter->elevation = c.elevation;
+        fire();
+        const Shell* shell = scene.world.shells[0].get();
+        updateShells(scene.world, scene.host, scene.painter);
+        EXPECT_DOUBLE_EQ(shell->flightTime, 0.04);
+        EXPECT_EQ(1 + scene.runVolley(), c.frames);
+        ASSERT_EQ(scene.painter.positions.size(), static_cast<size_t>(c.frames));
+        const Vec3 last = scene.painter.positions.back();
+        EXPECT_NEAR(last.x, c.lastX, 1e-3);
+        EXPECT_EQ(last.z, 0.0f);
+        EXPECT_LE(last.y, 0.0f);
+        EXPECT_GT(scene.painter.positions[c.frames - 2].y, 0.0f);
+        EXPECT_FALSE(scene.world.shells[0]);
+    }
+    EXPECT_LT(scene.painter.positions[0].x, 22.757f);  // not drawn at the muzzle
 }
 
 TEST_F(ShellFlight, PathIsClosedFormSoItDoesNotDependOnHowOftenItIsEvaluated) {
@@ -157,10 +160,8 @@ TEST_F(ShellFlight, PausedPaintingDrawsEveryShellWithoutMovingIt) {
 TEST(RemoveShell, ClosesTheGapAndIgnoresSlotsOutOfUse) {
     GameWorld world;
     Shell* kept[3];
-    for (int i = 0; i < 3; ++i) {
-        world.shells[i] = std::make_unique<Shell>();
-        kept[i] = world.shells[i].get();
-    }
+    for (int i = 0; i < 3; ++i)
+        kept[i] = (world.shells[i] = std::make_unique<Shell>()).get();
     world.shellsInFlight = 3;
     removeShell(world, 3);
     removeShell(world, -1);

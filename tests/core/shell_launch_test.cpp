@@ -5,22 +5,6 @@
 
 namespace {
 
-TEST(LaunchGeometry, RaisedBarrelLeavesFromTheMuzzleWithPowerSplitByElevation) {
-    CombatScene scene;
-    scene.addPlayerWithTank(scene.world.teamA, 30.0f, 0.0f);
-    scene.world.currentTeam = &scene.world.teamA;
-    ASSERT_EQ(launchVolley(scene.world), 1);
-    const Shell& s = *scene.world.shells[0];
-    EXPECT_NEAR(s.position.x, 22.757, 1e-3);
-    EXPECT_NEAR(s.position.y, 8.493, 1e-3);
-    EXPECT_EQ(s.position.z, 0.0f);
-    EXPECT_NEAR(s.verticalSpeed, 7.0711, 1e-4);
-    EXPECT_NEAR(s.horizontalSpeed, 7.0711, 1e-4);
-    EXPECT_DOUBLE_EQ(s.launchX, s.position.x);
-    EXPECT_DOUBLE_EQ(s.launchY, s.position.y);
-    EXPECT_EQ(s.flightTime, 0.0);
-}
-
 // Where the muzzle puts each shell for the tank's heading, turret and cannons.
 TEST(LaunchGeometry, ShellsLeaveEachMuzzleInSlotOrderWithTheirBoxesAroundThem) {
     struct Case {
@@ -32,6 +16,7 @@ TEST(LaunchGeometry, ShellsLeaveEachMuzzleInSlotOrderWithTheirBoxesAroundThem) {
     };
     const Case cases[] = {
         {"level barrel fires flat from pivot height", false, 0, 0, 0, 1, 30, 0, {{21, 4.25f, 0}}},
+        {"raised barrel", false, 0, 0, -45, 1, 30, 0, {{22.757f, 8.493f, 0}}},
         {"cannons side by side", false, 0, 0, -45, 2, 30, 10,
          {{22.757f, 8.493f, 10.425f}, {22.757f, 8.493f, 9.575f}}},
         {"team B fires towards +x", true, 180, 0, -45, 1, -30, 0, {{-22.757f, 8.493f, 0}}},
@@ -55,6 +40,9 @@ TEST(LaunchGeometry, ShellsLeaveEachMuzzleInSlotOrderWithTheirBoxesAroundThem) {
             EXPECT_NEAR(s.position.y, c.expected[i].y, 1e-3) << c.what << " slot " << i;
             EXPECT_NEAR(s.position.z, c.expected[i].z, 1e-3) << c.what << " slot " << i;
             EXPECT_EQ(s.heading, c.heading);
+            EXPECT_NEAR(s.horizontalSpeed, c.elevation ? 7.0711 : 10.0, 1e-4) << c.what;
+            EXPECT_NEAR(s.verticalSpeed, c.elevation ? 7.0711 : 0.0, 1e-4) << c.what;
+            EXPECT_DOUBLE_EQ(s.launchY, s.position.y) << c.what;
             EXPECT_EQ(s.lateralOffset, t.cannons[i].lateralOffset);
             EXPECT_NEAR(s.box.xmin, s.position.x - 0.24, 1e-4) << c.what;
             EXPECT_NEAR(s.box.zmax, s.position.z + 0.24, 1e-4) << c.what;
