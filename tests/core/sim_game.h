@@ -121,15 +121,8 @@ class SimGame {
         return s;
     }
 
-    int destroyedSince(const Snapshot& before) {
-        int n = 0;
-        for (const TankState& was : before.tanks)
-            n += was.tank->destroyed && !was.destroyed;
-        return n;
-    }
-
-    // Logs what the volley hit; returns the number of hits.
-    int noteHits(const Snapshot& before) {
+    // Logs what the volley hit; returns the number of hits and counts the tanks destroyed.
+    int noteHits(const Snapshot& before, int& destroyed) {
         int hits = 0;
         for (const TankState& was : before.tanks) {
             const Tank& t = *was.tank;
@@ -143,6 +136,7 @@ class SimGame {
             }
             if (t.destroyed && !was.destroyed) {
                 ++hits;
+                ++destroyed;
                 note(" destroyed %s", tankName(owner, &t).c_str());
             }
         }
@@ -348,11 +342,12 @@ class SimGame {
                 return fail("a shell never ended");
         }
         const int taunts = static_cast<int>(host.sounds.size() - soundsBefore - 1);
-        const int hits = noteHits(before);
+        int destroyed = 0;
+        const int hits = noteHits(before, destroyed);
         const bool prizesCameBack = w.prizeCountdown != countdownBefore - 1;
         if (taunts < hits || (!prizesCameBack && taunts != hits))
             return fail("taunts do not match the hits");
-        if (shooter->kills - killsBefore != destroyedSince(before))
+        if (shooter->kills - killsBefore != destroyed)
             return fail("the shooter was not credited with each tank destroyed");
         if (host.buttonStates.size() != buttonCallsBefore + 2 || !host.buttonStates.back())
             return fail("the turn did not pass once");
