@@ -15,8 +15,10 @@ bool drawHelpViewerView(HelpViewerState& state) {
     ImGui::SetNextWindowSize(ImVec2(640.0f, 460.0f), ImGuiCond_Appearing);
     ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f), ImGuiCond_Appearing,
                             ImVec2(0.5f, 0.5f));
-    if (!ImGui::Begin("Krellmont Help", &open,
-                      ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoCollapse)) {
+    const bool shown = ImGui::Begin("Krellmont Help", &open,
+                                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoCollapse);
+    state.focused = open && ImGui::IsWindowFocused(ImGuiFocusedFlags_RootAndChildWindows);
+    if (!shown) {
         ImGui::End();
         return open;
     }

@@ -186,7 +186,10 @@ void Ui::processEvent(const SDL_Event& event) {
 }
 
 bool Ui::wantsKeyboard() const {
-    return impl_->contextCreated && ImGui::GetIO().WantCaptureKeyboard;
+    if (!impl_->contextCreated) {
+        return false;
+    }
+    return ImGui::GetIO().WantCaptureKeyboard || (impl_->help && impl_->help->focused);
 }
 
 bool Ui::wantsMouse() const {

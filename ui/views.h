@@ -52,6 +52,9 @@ struct HelpViewerState {
     HelpDocument document;
     int selected = 0;
     bool scrollToTop = true;
+    // Like a separate help window, the viewer keeps the keys while it has the focus, so
+    // Enter or the arrows read there do not also fire or aim the tank behind it.
+    bool focused = false;
 };
 bool drawHelpViewerView(HelpViewerState& state);
 

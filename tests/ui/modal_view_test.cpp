@@ -164,3 +164,14 @@ TEST_F(ModalFixture, ShieldsDialogOkAppliesTheChoiceAndEscapeCancels) {
     EXPECT_EQ(tank.shieldKind, MediumShield);
     EXPECT_EQ(tank.mediumShields, 1);
 }
+
+TEST(HelpViewer, HoldsTheKeysWhileFocusedAndLetsGoWhenTheViewIsClicked) {
+    ImGuiHarness ui;
+    HelpViewerState help;
+    help.document = parseHelpText("Contents\n\n# Keys\nEnter fires.\n");
+    const auto draw = [&] { drawHelpViewerView(help); };
+    ui.frames(2, draw);
+    EXPECT_TRUE(help.focused);
+    ui.click(ImVec2(5.0f, 5.0f), draw);  // the 3-D view, outside the viewer
+    EXPECT_FALSE(help.focused);
+}
