@@ -13,24 +13,30 @@ int atLeastOne(int value) {
 
 }  // namespace
 
-void placeTankAtRandom(GameWorld& world, Tank& tank, int teamIndex) {
-    const float h = world.arena.halfSide;
-    const float half = Tank::footprintHalf;
-    const int m = atLeastOne(static_cast<int>(h - 12.0f - 7.0f));
-    const int r = world.random.next();
-    const float offset = static_cast<float>(r % m) + 7.0f + 6.0f;
+FloorSpot randomSpotOnHalf(GameRandom& random, float halfSide, float footprintHalf, int teamIndex) {
+    constexpr float dividerFace = 7.0f;
+    // A floor too small for the footprint still gives a spot instead of dividing by zero.
+    const int m = atLeastOne(static_cast<int>(halfSide - 2.0f * footprintHalf - dividerFace));
+    const int r = random.next();
+    const float offset = static_cast<float>(r % m) + dividerFace + footprintHalf;
     const float x = teamIndex == 0 ? offset : -offset;
-    tank.position.x = x;
-    tank.box.xmin = x - half;
-    tank.box.xmax = x + half;
 
-    const int s = world.random.next();
-    const int n = atLeastOne(static_cast<int>(h) - 6);
-    const int t = world.random.next();
+    const int s = random.next();
+    const int n = atLeastOne(static_cast<int>(halfSide) - static_cast<int>(footprintHalf));
+    const int t = random.next();
     const float z = static_cast<float>(s % 2 == 1 ? t % n : -(t % n));
-    tank.position.z = z;
-    tank.box.zmin = z - half;
-    tank.box.zmax = z + half;
+    return {x, z};
+}
+
+void placeTankAtRandom(GameWorld& world, Tank& tank, int teamIndex) {
+    const float half = Tank::footprintHalf;
+    const FloorSpot spot = randomSpotOnHalf(world.random, world.arena.halfSide, half, teamIndex);
+    tank.position.x = spot.x;
+    tank.box.xmin = spot.x - half;
+    tank.box.xmax = spot.x + half;
+    tank.position.z = spot.z;
+    tank.box.zmin = spot.z - half;
+    tank.box.zmax = spot.z + half;
 }
 
 void placeTeamTanks(GameWorld& world, Team& team) {

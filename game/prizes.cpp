@@ -2,6 +2,7 @@
 
 #include "game/collision.h"
 #include "game/host.h"
+#include "game/placement.h"
 #include "game/turns.h"
 #include "game/world.h"
 
@@ -11,10 +12,6 @@
 namespace {
 
 constexpr int maxPlacementRepeats = 5000;
-
-int atLeastOne(int value) {
-    return value < 1 ? 1 : value;
-}
 
 void givePrize(Prize& prize, Tank& tank, GameHost& host) {
     switch (prize.kind) {
@@ -61,23 +58,14 @@ Tank* findTankOnPrize(const Prize& prize, const Team& team) {
 }
 
 void placePrizeAtRandom(GameWorld& world, Prize& prize, int teamIndex) {
-    const float h = world.arena.halfSide;
     const float half = PrizeModel::halfEdge;
-    const int m = atLeastOne(static_cast<int>(h - 4.0f - 7.0f));
-    const int r = world.random.next();
-    const float offset = static_cast<float>(r % m) + 7.0f + 2.0f;
-    const float x = teamIndex == 0 ? offset : -offset;
-    prize.position.x = x;
-    prize.box.xmin = x - half;
-    prize.box.xmax = x + half;
-
-    const int s = world.random.next();
-    const int n = atLeastOne(static_cast<int>(h) - 2);
-    const int t = world.random.next();
-    const float z = static_cast<float>(s % 2 == 1 ? t % n : -(t % n));
-    prize.position.z = z;
-    prize.box.zmin = z - half;
-    prize.box.zmax = z + half;
+    const FloorSpot spot = randomSpotOnHalf(world.random, world.arena.halfSide, half, teamIndex);
+    prize.position.x = spot.x;
+    prize.box.xmin = spot.x - half;
+    prize.box.xmax = spot.x + half;
+    prize.position.z = spot.z;
+    prize.box.zmin = spot.z - half;
+    prize.box.zmax = spot.z + half;
 }
 
 void placePrize(GameWorld& world, Prize& prize, const Team& team) {
