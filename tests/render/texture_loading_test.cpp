@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "render/texture_table.h"
+#include "tests/core/recording_host.h"
 #include "tests/render/bitmap_test_files.h"
-#include "tests/render/recording_host.h"
 
 using namespace bitmap_test;
 

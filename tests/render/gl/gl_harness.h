@@ -4,7 +4,7 @@
 #include "app/frame.h"
 #include "game/world.h"
 #include "render/scene.h"
-#include "tests/render/recording_host.h"
+#include "tests/core/recording_host.h"
 
 #include <cstdint>
 #include <memory>
