@@ -1,22 +1,9 @@
 #include "tools/bmp_writer.h"
+#include "tools/little_endian.h"
 
 #include <cstdio>
 
 namespace assets {
-
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-}  // namespace
 
 std::vector<uint8_t> encodeBmp24(const Image& image) {
     const uint32_t fileHeaderSize = 14;

@@ -1,4 +1,5 @@
 #include "tools/wav_file.h"
+#include "tools/little_endian.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,16 +8,6 @@
 namespace assets {
 
 namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 void putTag(std::vector<uint8_t>& out, const char* tag) {
     out.insert(out.end(), tag, tag + 4);
