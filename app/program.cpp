@@ -40,52 +40,18 @@ std::string windowTitle() {
     return title;
 }
 
-class Program {
-  public:
-    explicit Program(std::unique_ptr<PlatformWindow> window)
-        : window_(std::move(window)),
-          host_(ui_.messages(), ui_.menu(), [this](const std::string& file) { sound_.play(file); }),
-          newGame_(world_, host_) {}
+}  // namespace
 
-    ~Program() {
-        // The scene's GL objects and the UI go while the context is still current.
-        scene_.reset();
-        ui_.shutdown();
-    }
+Program::Program(std::unique_ptr<PlatformWindow> window)
+    : window_(std::move(window)),
+      host_(ui_.messages(), ui_.menu(), [this](const std::string& file) { sound_.play(file); }),
+      newGame_(world_, host_) {}
 
-    bool start();
-    void run();
-
-  private:
-    void handleEvent(const SDL_Event& event);
-    void handleKey(const SDL_KeyboardEvent& key);
-    void handleText(const char* text);
-    void handleMouse(const SDL_Event& event);
-    void drawFrame();
-    void drawScene();
-    void runCommand(int commandId);
-    void pressPanelButton(int buttonId);
-    void waitForNextFrame();
-    void gameBuilt();
-    InputGate inputGate() const;
-
-    std::unique_ptr<PlatformWindow> window_;
-    Ui ui_;
-    SoundPlayer sound_;
-    GameWorld world_;
-    AppHost host_;
-    NewGameFlow newGame_;
-    std::unique_ptr<SceneResources> scene_;
-    ViewSettings view_;
-    Camera camera_;
-    MouseDrag drag_;
-    CurrentContextSwitches glSwitches_;
-    std::unique_ptr<FramePacer> pacer_;
-    bool gameExists_ = false;
-    bool quit_ = false;
-    int viewportWidth_ = -1;
-    int viewportHeight_ = -1;
-};
+Program::~Program() {
+    // The scene's GL objects and the UI go while the context is still current.
+    scene_.reset();
+    ui_.shutdown();
+}
 
 bool Program::start() {
     world_.random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
@@ -298,8 +264,6 @@ void Program::runCommand(int commandId) {
             break;
     }
 }
-
-}  // namespace
 
 int runProgram() {
     std::string failure;

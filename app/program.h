@@ -1,5 +1,70 @@
 #pragma once
 
+#include "app/app_host.h"
+#include "app/camera.h"
+#include "app/frame_pacer.h"
+#include "app/input_map.h"
+#include "app/menu_commands.h"
+#include "app/mouse_drag.h"
+#include "app/platform_window.h"
+#include "app/sound_player.h"
+#include "game/new_game.h"
+#include "game/world.h"
+#include "ui/ui.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+class SceneResources;
+
 // Runs the game: window, loop, everything. Returns the process exit status: 0 after
 // "E&xit" or the close box, non-zero when start-up failed.
 int runProgram();
+
+// The game on its window. runProgram's loop feeds it events and asks for frames; a test can
+// do the same one step at a time.
+class Program {
+  public:
+    explicit Program(std::unique_ptr<PlatformWindow> window);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool start();
+    void run();
+
+    void handleEvent(const SDL_Event& event);
+    void drawFrame();
+    void runCommand(int commandId);
+    bool quitting() const { return quit_; }
+    const GameWorld& world() const { return world_; }
+    Ui& ui() { return ui_; }
+
+  private:
+    void handleKey(const SDL_KeyboardEvent& key);
+    void handleText(const char* text);
+    void handleMouse(const SDL_Event& event);
+    void drawScene();
+    void pressPanelButton(int buttonId);
+    void waitForNextFrame();
+    void gameBuilt();
+    InputGate inputGate() const;
+
+    std::unique_ptr<PlatformWindow> window_;
+    Ui ui_;
+    SoundPlayer sound_;
+    GameWorld world_;
+    AppHost host_;
+    NewGameFlow newGame_;
+    std::unique_ptr<SceneResources> scene_;
+    ViewSettings view_;
+    Camera camera_;
+    MouseDrag drag_;
+    CurrentContextSwitches glSwitches_;
+    std::unique_ptr<FramePacer> pacer_;
+    bool gameExists_ = false;
+    bool quit_ = false;
+    int viewportWidth_ = -1;
+    int viewportHeight_ = -1;
+};

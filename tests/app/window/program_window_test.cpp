@@ -1,0 +1,288 @@
+// The program on a real window under a private X server, stepped frame by frame: what it
+// draws is read back as pixels and as ImGui draw data, input takes the loop's own paths.
+#include "app/program.h"
+#include "ui/font_files.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <imgui.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+// Every frame the program presents is read back here, from the back buffer, instead of being
+// shown: this definition stands in for SDL's in the test program.
+std::vector<unsigned char> shownFrame;
+int shownWidth = 0;
+int shownHeight = 0;
+
+extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
+    SDL_GL_GetDrawableSize(window, &shownWidth, &shownHeight);
+    shownFrame.resize(static_cast<std::size_t>(shownWidth * shownHeight * 3));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, shownWidth, shownHeight, GL_RGB, GL_UNSIGNED_BYTE, shownFrame.data());
+}
+
+namespace {
+
+struct ProgramWindow : ::testing::Test {
+    std::string failure;
+    Program program{PlatformWindow::create("test", failure)};
+    SDL_Window* window = nullptr;
+
+    void SetUp() override {
+        ASSERT_TRUE(program.start()) << failure;
+        window = SDL_GL_GetCurrentWindow();
+        ImGui::GetStyle().AntiAliasedLines = false;  // every shape a quad in the draw data
+        pointAt(400, 300);
+    }
+
+    void frames(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            SDL_Event event;
+            while (SDL_PollEvent(&event)) {
+                program.handleEvent(event);
+            }
+            program.drawFrame();
+        }
+    }
+    void send(SDL_Event event) {
+        program.handleEvent(event);
+        frames();
+    }
+    void key(SDL_Keycode sym, SDL_Scancode code) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = sym;
+        event.key.keysym.scancode = code;
+        send(event);
+        event.type = SDL_KEYUP;
+        send(event);
+        frames(2);
+    }
+    void text(const char* characters) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        std::snprintf(event.text.text, sizeof event.text.text, "%s", characters);
+        send(event);
+    }
+    void pointAt(int x, int y) {
+        SDL_WarpMouseInWindow(window, x, y);
+        frames(2);
+    }
+    void click(int x, int y) {
+        pointAt(x, y);
+        SDL_Event event{};
+        event.type = SDL_MOUSEBUTTONDOWN;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = x;
+        event.button.y = y;
+        send(event);
+        event.type = SDL_MOUSEBUTTONUP;
+        send(event);
+        frames(2);
+    }
+    // Accepts every new-game dialog as it comes up with its proposed values.
+    void newGame() {
+        program.runCommand(NewGameCommand);
+        for (int i = 0; i < 12 && program.world().setupInProgress; ++i) {
+            frames(2);
+            key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+        }
+        ASSERT_NE(program.world().currentTank(), nullptr);
+        frames(2);
+    }
+    const Tank& tank() { return *program.world().currentTank(); }
+    unsigned pixel(int x, int y) {
+        const unsigned char* p =
+            &shownFrame[std::size_t((shownHeight - 1 - y) * shownWidth + x) * 3];
+        return unsigned(p[0]) << 16 | unsigned(p[1]) << 8 | p[2];
+    }
+};
+
+// The status panel as drawn: a line per filled box or text run, in drawing order, with
+// colours as RGB (alpha when not opaque). Glyphs are told apart by their place in the font
+// atlas; spaces draw nothing and are left out. Button borders are left out too.
+std::vector<std::string> panelDrawing() {
+    struct Glyph {
+        int font;
+        const ImFontGlyph* glyph;
+    };
+    std::map<std::pair<float, float>, Glyph> atlas;
+    const ImVector<ImFont*>& fonts = ImGui::GetIO().Fonts->Fonts;
+    for (int f = 0; f < fonts.Size; ++f) {
+        for (const ImFontGlyph& g : fonts[f]->Glyphs) {
+            atlas.emplace(std::make_pair(g.U0, g.V0), Glyph{f, &g});
+        }
+    }
+    std::vector<std::string> lines;
+    const ImDrawData* data = ImGui::GetDrawData();
+    for (int l = 0; l < data->CmdListsCount; ++l) {
+        const ImDrawList* list = data->CmdLists[l];
+        if (std::string(list->_OwnerName) != "##StatusPanel") {
+            continue;
+        }
+        char line[128];
+        float runEnd = 0.0f;
+        for (int i = 0; i + 5 < list->IdxBuffer.Size; i += 6) {
+            const ImDrawVert& a = list->VtxBuffer[list->IdxBuffer[i]];
+            const ImDrawVert& c = list->VtxBuffer[list->IdxBuffer[i + 2]];
+            const unsigned rgb = (a.col & 0xFF) << 16 | (a.col & 0xFF00) | (a.col >> 16 & 0xFF);
+            const unsigned alpha = a.col >> 24;
+            std::snprintf(line, sizeof line, alpha == 255 ? "%06X" : "%06X/%u", rgb, alpha);
+            const std::string colour = line;
+            const auto found = atlas.find({a.uv.x, a.uv.y});
+            if (found == atlas.end()) {
+                if (rgb != 0x6B6B6B) {
+                    std::snprintf(line, sizeof line, "box %s %g,%g %gx%g", colour.c_str(), a.pos.x,
+                                  a.pos.y, c.pos.x - a.pos.x, c.pos.y - a.pos.y);
+                    lines.push_back(line);
+                }
+                runEnd = -1e9f;
+                continue;
+            }
+            const ImFontGlyph& g = *found->second.glyph;
+            const float x = a.pos.x - g.X0;
+            const std::string head =
+                "text " + colour + " font" + std::to_string(found->second.font);
+            if (lines.empty() || lines.back().rfind(head + " ", 0) != 0 || x < runEnd ||
+                x > runEnd + fonts[found->second.font]->FontSize) {
+                std::snprintf(line, sizeof line, "%s %g,%g ", head.c_str(), x, a.pos.y - g.Y0);
+                lines.push_back(line);
+            }
+            lines.back() += static_cast<char>(g.Codepoint);
+            runEnd = x + g.AdvanceX;
+        }
+    }
+    return lines;
+}
+
+TEST_F(ProgramWindow, PanelFontsAreArialAtTheirPixelHeights) {
+    std::vector<unsigned char> bold;
+    ASSERT_TRUE(readFontFile(findFontFile("Arial:bold"), bold));
+    const ImVector<ImFont*>& fonts = ImGui::GetIO().Fonts->Fonts;
+    ASSERT_EQ(fonts.Size, 1 + panelFontCount);
+    std::string sizes;
+    for (const ImFont* font : fonts) {
+        sizes += std::to_string(int(font->FontSize));
+        sizes += font->ConfigData->FontDataSize == int(bold.size()) ? "b " : " ";
+    }
+    EXPECT_EQ(sizes, "15 18 21 18b 23b 12 27b 30b ");
+}
+
+// Text positions are the glyph origins; boxes are the buttons' frames.
+TEST_F(ProgramWindow, PanelDrawsItsReadoutsAndElevenButtons) {
+    newGame();
+    const std::vector<std::string> expected = {
+        "box C0C0C0 0,520 800x80",
+        "text 000000 font2 234,521 Team:TeamA,Player:player1,Tank#:1",
+        "text 8080FF font2 233,520 Team:TeamA,Player:player1,Tank#:1",
+        "text FF0000 font7 0,542 POWER010.00",
+        "text FF0000 font3 0,567 ANGLE45.00",
+        "text 0000FF font3 0,582 mileage:0unitsused",
+        "text 000000 font5 404,561 MoveTank",
+        "text 000000 font5 622,561 MoveCannon",
+        "box E0E0E0 211,542 100x55",
+        "text 000000 font0 244,562 Shoot",
+        "box E0E0E0 396,580 70x19",
+        "text 000000 font0 402,582 Backward",
+        "box E0E0E0 396,542 70x19",
+        "text 000000 font0 407,544 Forward",
+        "box E0E0E0 466,561 70x19",
+        "text 000000 font0 479,563 Clkwse",
+        "box E0E0E0 326,561 70x19",
+        "text 000000 font0 332,563 C-Clkwse",
+        "box E0E0E0 192,542 12x12",
+        "text 000000 font0 194,543 +",
+        "box E0E0E0 192,554 12x12",
+        "text 000000 font0 196,555 -",
+        "box E0E0E0 621,542 70x19",
+        "text 000000 font0 639,544 Raise",
+        "box E0E0E0 621,580 70x19",
+        "text 000000 font0 638,582 Lower",
+        "box E0E0E0 691,561 70x19",
+        "text 000000 font0 702,563 ClkWse",
+        "box E0E0E0 551,561 70x19",
+        "text 000000 font0 555,563 C-ClkWse",
+    };
+    EXPECT_EQ(panelDrawing(), expected);
+}
+
+TEST_F(ProgramWindow, MenuBarPanelAndMessageBoxReachTheScreen) {
+    newGame();
+    EXPECT_EQ(pixel(400, 5), 0xDBDBDBu);    // menu bar
+    EXPECT_EQ(pixel(180, 530), 0xC0C0C0u);  // panel
+    EXPECT_EQ(pixel(400, 300), 0x7E7048u);  // the arena's floor
+    program.ui().messages().push("Game Over", "Game Over");
+    frames(3);
+    EXPECT_EQ(pixel(400, 300), 0xFCFCFBu);
+}
+
+std::string aimAndMileage(const Tank& tank) {
+    return std::to_string(tank.elevation) + " " + std::to_string(tank.mileage);
+}
+
+TEST_F(ProgramWindow, KeysAndLettersReachTheTankOnlyWithoutADialog) {
+    newGame();
+    const auto tryKeys = [&] {
+        key(SDLK_UP, SDL_SCANCODE_UP);
+        text("w");
+        return aimAndMileage(tank());
+    };
+    EXPECT_EQ(tryKeys(), "-46 1");
+    click(656, 551);  // Raise, which leaves the keys to the game
+    EXPECT_EQ(tryKeys(), "-48 2");
+    program.ui().messages().push("Game Over", "Game Over");
+    EXPECT_EQ(tryKeys(), "-48 2");
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);  // closes the box and fires nothing
+    EXPECT_FALSE(program.ui().modalOpen());
+    EXPECT_FALSE(program.world().shotInProgress);
+    program.runCommand(HelpCommand);
+    frames(2);
+    EXPECT_EQ(tryKeys(), "-48 2");
+}
+
+TEST_F(ProgramWindow, WhileAShellFliesKeysAndButtonsDoNothing) {
+    newGame();
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    ASSERT_TRUE(program.world().shotInProgress);
+    key(SDLK_UP, SDL_SCANCODE_UP);
+    text("w");
+    click(656, 551);  // Raise
+    EXPECT_EQ(aimAndMileage(tank()), "-45 0");
+    EXPECT_EQ(panelDrawing().at(8), "box E0E0E0/153 211,542 100x55");
+}
+
+struct CommandCase {
+    int command;
+    const char* state;
+};
+struct RunCommand : ProgramWindow, ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(RunCommand, LeavesTheProgramInItsState) {
+    program.runCommand(GetParam().command);
+    frames(3);
+    char state[64];
+    std::snprintf(state, sizeof state, "quit %d modal %d keys %d", program.quitting(),
+                  program.ui().modalOpen(), program.ui().wantsKeyboard());
+    EXPECT_STREQ(state, GetParam().state);
+}
+INSTANTIATE_TEST_SUITE_P(Each, RunCommand,
+                         ::testing::Values(CommandCase{ExitCommand, "quit 1 modal 0 keys 0"},
+                                           CommandCase{NewGameCommand, "quit 0 modal 1 keys 1"},
+                                           CommandCase{AboutCommand, "quit 0 modal 1 keys 1"},
+                                           CommandCase{ShieldsCommand, "quit 0 modal 1 keys 1"},
+                                           CommandCase{HelpCommand, "quit 0 modal 0 keys 1"},
+                                           CommandCase{WireframeCommand, "quit 0 modal 0 keys 0"}));
+
+TEST_F(ProgramWindow, FileExitQuits) {
+    click(20, 9);
+    EXPECT_FALSE(program.quitting());
+    click(30, 50);
+    EXPECT_TRUE(program.quitting());
+}
+
+}  // namespace
