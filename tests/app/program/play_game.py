@@ -66,7 +66,7 @@ class Session:
     def read(self, path, box=None):
         return self.desk.text(path, box or self.window_box())
 
-    def wait_for(self, pattern, name, timeout=10.0, box=None):
+    def wait_for(self, pattern, name, timeout=20.0, box=None):
         deadline = time.time() + timeout
         while True:
             path = self.shot(name)
@@ -329,7 +329,7 @@ class Session:
         raise Failure("no Game Over after %d turns" % MAX_TURNS)
 
     def wait_turn_end(self, team):
-        deadline = time.time() + 60
+        deadline = time.time() + 120
         while time.time() < deadline:
             time.sleep(1.0)
             path = self.shot("waiting")
@@ -342,7 +342,7 @@ class Session:
                 return
             if re.search(r"PowerUp", text):
                 return
-        raise Failure("the turn did not pass within 60 s")
+        raise Failure("the turn did not pass within 120 s")
 
     def exit(self):
         self.desk.key("Return")  # dismiss "Game Over"
