@@ -18,7 +18,7 @@ from desktop import Desktop, Image, run
 TITLE = "Krellmont version 3.0"
 HALF_SIDE = 60.0  # the smallest floor, 120 units
 MAX_TURNS = 24
-TEAM_LINE = r"Te\w*m: Te\w*m %s,"
+TEAM_LINE = r"Te\w*: Te\w* %s,"  # tesseract may read "Team" as "Tear"
 BUTTON_FACE = (224, 224, 224)
 RANGE_CORRECTIONS = [0.0, 3.0, -3.0, 5.0, -5.0, 1.5, -1.5]
 
