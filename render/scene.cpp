@@ -5,7 +5,6 @@
 #include "render/tank_drawing.h"
 #include "render/textures.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -43,7 +42,6 @@ SceneResources::~SceneResources() {
 
 std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists) {
     auto scene = std::make_unique<SceneResources>();
-    initGlutOnce();
 
     setupLight();
     setupMaterial();
@@ -72,14 +70,4 @@ std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLi
     scene->shieldBubbleList_ = compileShape(scene->shieldQuadric_, drawShieldBubbleShape);
     tankLists = scene->lists_.variants;
     return scene;
-}
-
-void initGlutOnce() {
-    if (glutGet(GLUT_INIT_STATE) != 0) {
-        return;
-    }
-    static char programName[] = "krellmont";
-    static char* argv[] = {programName, nullptr};
-    int argc = 1;
-    glutInit(&argc, argv);
 }

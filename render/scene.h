@@ -52,6 +52,3 @@ class SceneResources {
 // display lists, whose per-camouflage names it writes into `tankLists` for new tanks to
 // copy. Needs a current GL context.
 std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
-
-// glutSolidSphere needs GLUT initialised, which may happen only once per process.
-void initGlutOnce();

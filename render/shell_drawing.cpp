@@ -4,12 +4,45 @@
 #include "render/primitives.h"
 #include "render/scene.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int shellSlices = 8;
+constexpr int shellStacks = 8;
+
+void sphereVertex(double radius, int stack, int slice, int slices, int stacks) {
+    const double pi = 3.14159265358979323846;
+    const double polar = pi * stack / stacks;
+    const double around = 2.0 * pi * slice / slices;
+    const double x = std::cos(around) * std::sin(polar);
+    const double y = std::sin(around) * std::sin(polar);
+    const double z = std::cos(polar);
+    glNormal3d(x, y, z);
+    glVertex3d(radius * x, radius * y, radius * z);
+}
+
+// One triangle strip per stack, from the +z pole down, outward-facing: the same vertices
+// and the same split of each quad as the sphere the shells were first drawn with, so the
+// facets (and their lines in wireframe mode) look as they always have.
+void drawSphere(double radius, int slices, int stacks) {
+    for (int stack = 0; stack < stacks; ++stack) {
+        glBegin(GL_TRIANGLE_STRIP);
+        for (int slice = 0; slice <= slices; ++slice) {
+            sphereVertex(radius, stack, slice, slices, stacks);
+            sphereVertex(radius, stack + 1, slice, slices, stacks);
+        }
+        glEnd();
+    }
+}
+
+}  // namespace
 
 void drawShell() {
     glColor3fv(outlineColours::red.data());
-    glutSolidSphere(Shell::radius, 8, 8);
+    drawSphere(Shell::radius, shellSlices, shellStacks);
 }
 
 void drawShellOutline(const Shell& shell, PolygonMode mode) {
