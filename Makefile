@@ -3,8 +3,12 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+# Where `make install` puts the game; DESTDIR stages it elsewhere (as packagers do).
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
-.PHONY: all deps build build-asan test test-plain test-asan play bench fuzz format clean
+.PHONY: all deps build build-asan test test-plain test-asan play install uninstall package \
+        bench fuzz format clean
 
 all: build
 
@@ -37,6 +41,17 @@ test: test-plain test-asan
 
 play: build
 	cd $(BUILD)/run && ./krellmont
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall: build
+	DESTDIR="$(DESTDIR)" cmake -DBUILD_DIR="$(abspath $(BUILD))" -DPREFIX="$(PREFIX)" \
+	  -P dist/uninstall.cmake
+
+# A Debian package in $(BUILD)/: sudo apt install ./$(BUILD)/krellmont_*.deb
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	cmake --build $(BUILD) --target bench

@@ -14,4 +14,7 @@ struct GeneratorReport {
 
 GeneratorReport generateAssets(const std::string& outputDir, bool useSpeech);
 
+// The icon for the desktop's icon theme, one "krellmont-SIZE.png" per theme size.
+GeneratorReport generateThemeIcons(const std::string& outputDir);
+
 }  // namespace assets

@@ -88,14 +88,18 @@ Rgb sample(int x, int y) {
 Image makeIcon(int size) {
     Image image(size, size);
     const int samples = 4;
-    const int step = 32 * unit / size / samples;
+    // Sample centres spread over the whole grid whether or not the size divides it.
+    const long twiceSamplesAcross = 2L * size * samples;
+    auto centre = [&](int pixel, int sub) {
+        return int((2L * (pixel * samples + sub) + 1) * 32 * unit / twiceSamplesAcross);
+    };
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
             int r = 0, g = 0, b = 0;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
-                    const int x = (px * samples + sx) * step + step / 2;
-                    const int y = (py * samples + sy) * step + step / 2;
+                    const int x = centre(px, sx);
+                    const int y = centre(py, sy);
                     const Rgb c = sample(x, y);
                     r += c.r;
                     g += c.g;

@@ -28,7 +28,7 @@ class Failure(Exception):
 
 
 class Session:
-    def __init__(self, program, shots, extra_env=None, record_audio=True):
+    def __init__(self, program, shots, extra_env=None, record_audio=True, cwd=None):
         self.desk = Desktop(shots)
         self.shots = shots
         self.audio = os.path.join(shots, "audio.raw")
@@ -37,7 +37,7 @@ class Session:
             env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio)
         self.started = time.monotonic()
         self.log = open(os.path.join(shots, "program.log"), "w")
-        self.proc = subprocess.Popen([program], cwd=os.path.dirname(program), env=env,
+        self.proc = subprocess.Popen([program], cwd=cwd or os.path.dirname(program), env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE,
                     check=True)
