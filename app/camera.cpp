@@ -34,8 +34,8 @@ void clampPitch(Camera& camera) {
 }
 
 void clampDistance(Camera& camera) {
-    if (camera.eye.z < 0.0) {
-        camera.eye.z = 0.0;
+    if (camera.eye.z < nearestViewDistance) {
+        camera.eye.z = nearestViewDistance;
     }
 }
 

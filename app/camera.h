@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/viewport.h"
+
 class GameWorld;
 
 // What the view turns around: the current tank or the arena centre (the world origin).
@@ -29,8 +31,13 @@ struct Camera {
 // looking down at 45 degrees.
 void resetCamera(Camera& camera, float halfSide);
 
+// The nearest the eye may come to the point the view turns around. At 0 the look-at
+// degenerates and nothing is drawn, and nearer than the near plane plus a tank's reach from
+// its centre (its outline's corners lie about 10 away) the followed tank is cut open.
+constexpr double nearestViewDistance = projection::nearValue + 10.0;
+
 // Keepers, called after each mouse change. Past 360 the yaw starts again at 0 and
-// below 0 at 360; the pitch stops at 0 and 90; the distance stops at 0.
+// below 0 at 360; the pitch stops at 0 and 90; the distance at nearestViewDistance.
 void wrapYaw(Camera& camera);
 void clampPitch(Camera& camera);
 void clampDistance(Camera& camera);

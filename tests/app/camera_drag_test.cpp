@@ -34,7 +34,7 @@ TEST(CameraDrag, RightDragMovesOnlyTheEyeNeverThroughTheCentreAndLeftWinsOverIt)
     applyCameraDrag(camera, drag.motion(0, 150, false, true));
     EXPECT_DOUBLE_EQ(camera.eye.z, 230.0) << "moving up backs away";
     applyCameraDrag(camera, drag.motion(0, 600, false, true));
-    EXPECT_DOUBLE_EQ(camera.eye.z, 0.0);
+    EXPECT_DOUBLE_EQ(camera.eye.z, nearestViewDistance) << "stops short of the near plane";
     EXPECT_FLOAT_EQ(camera.yaw, 0.0f);
     EXPECT_FLOAT_EQ(camera.pitch, 45.0f);
     // No button: nothing moves, nor does the anchor. Both buttons: the left one, from the
@@ -43,7 +43,7 @@ TEST(CameraDrag, RightDragMovesOnlyTheEyeNeverThroughTheCentreAndLeftWinsOverIt)
     applyCameraDrag(camera, drag.motion(53, 596, true, true));
     EXPECT_FLOAT_EQ(camera.yaw, 3.0f);
     EXPECT_FLOAT_EQ(camera.pitch, 41.0f);
-    EXPECT_DOUBLE_EQ(camera.eye.z, 0.0);
+    EXPECT_DOUBLE_EQ(camera.eye.z, nearestViewDistance);
 }
 
 }  // namespace

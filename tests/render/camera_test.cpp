@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 // Yaw wraps to the other end (exactly 360 stays), pitch stops at level and straight down,
-// the distance at zero with no upper bound.
+// the distance where the followed tank is whole, with no upper bound.
 TEST(CameraKeepers, WrapAndClampOnlyWhatLiesOutsideTheirRange) {
     const struct {
         float in, out;
@@ -21,10 +21,13 @@ TEST(CameraKeepers, WrapAndClampOnlyWhatLiesOutsideTheirRange) {
         clampPitch(c);
         EXPECT_EQ(c.pitch, p.out) << p.in;
     }
-    for (double z : {-7.0, 1e6}) {
-        c.eye.z = z;
+    const struct {
+        double in, out;
+    } distances[] = {{-7.0, 20.0}, {0.0, 20.0}, {19.5, 20.0}, {20.5, 20.5}, {1e6, 1e6}};
+    for (const auto& d : distances) {
+        c.eye.z = d.in;
         clampDistance(c);
-        EXPECT_EQ(c.eye.z, z < 0 ? 0.0 : z);
+        EXPECT_EQ(c.eye.z, d.out) << d.in;
     }
 }
 
