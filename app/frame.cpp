@@ -40,6 +40,7 @@ void renderFrame(GameWorld& world, GameHost& host, const SceneResources& scene,
     glLoadIdentity();
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushMatrix();
+    setPolygonSmoothing(view.antialiasing);
 
     applyCamera(view.camera, view.cameraCentre, world);
     placeLight();

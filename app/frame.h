@@ -12,6 +12,8 @@ struct FrameView {
     const Camera& camera;
     CameraCentre cameraCentre;
     PolygonMode polygonMode;
+    // Polygon smoothing for the scene only: the menus and panel drawn after it stay sharp.
+    bool antialiasing = false;
 };
 
 // Whether the shells in flight take their step this frame. While a modal dialog is open

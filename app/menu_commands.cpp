@@ -49,7 +49,6 @@ ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu
             return ProgramRequest::Website;
         case AntialiasingCommand:
             view.antialiasing = !view.antialiasing;
-            gl.polygonSmoothing(view.antialiasing);
             menu.setChecked(AntialiasingCommand, view.antialiasing);
             return ProgramRequest::None;
         case ShieldsCommand:

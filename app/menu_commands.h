@@ -5,7 +5,8 @@
 
 class MenuModel;
 
-// The view choices the Options menu makes.
+// The view choices the Options menu makes. Antialiasing is applied by each frame to the
+// scene alone, so it needs no GL switch here.
 struct ViewSettings {
     PolygonMode polygonMode = PolygonMode::TextureMapping;
     CameraCentre cameraCentre = CameraCentre::CurrentTank;
@@ -17,14 +18,12 @@ class GlSwitches {
   public:
     virtual ~GlSwitches() = default;
     virtual void polygonMode(PolygonMode mode) = 0;
-    virtual void polygonSmoothing(bool on) = 0;
 };
 
 // The real switches, on the current GL context.
 class CurrentContextSwitches : public GlSwitches {
   public:
     void polygonMode(PolygonMode mode) override { applyPolygonMode(mode); }
-    void polygonSmoothing(bool on) override { setPolygonSmoothing(on); }
 };
 
 // What a menu command leaves for the program to do beyond settings and check marks.

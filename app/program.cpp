@@ -174,7 +174,8 @@ void Program::handleMouse(const SDL_Event& event) {
 
 void Program::drawScene() {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
-        const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode};
+        const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode,
+                                  view_.antialiasing};
         renderFrame(world_, host_, *scene_, frameView,
                     ui_.modalOpen() ? ShellMotion::Hold : ShellMotion::Advance);
         return;

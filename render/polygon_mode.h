@@ -11,5 +11,5 @@ enum class PolygonMode {
 // front and back faces, 2-D texturing only for texture mapping.
 void applyPolygonMode(PolygonMode mode);
 
-// Polygon antialiasing (GL_POLYGON_SMOOTH) on or off.
+// Polygon antialiasing (GL_POLYGON_SMOOTH) on or off; the frame sets it for the scene.
 void setPolygonSmoothing(bool on);

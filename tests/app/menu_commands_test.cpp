@@ -10,9 +10,7 @@ namespace {
 
 struct RecordingSwitches : GlSwitches {
     void polygonMode(PolygonMode mode) override { modes.push_back(mode); }
-    void polygonSmoothing(bool on) override { smoothing.push_back(on); }
     std::vector<PolygonMode> modes;
-    std::vector<bool> smoothing;
 };
 
 struct MenuCommands : ::testing::Test {
@@ -24,9 +22,10 @@ struct MenuCommands : ::testing::Test {
 };
 
 TEST_F(MenuCommands, PolygonModesReachGlAtOnceAndKeepOneCheckMark) {
-    const std::pair<int, PolygonMode> modes[] = {{WireframeCommand, PolygonMode::Wireframe},
-                                                 {SolidShadingCommand, PolygonMode::SolidShading},
-                                                 {TextureMappingCommand, PolygonMode::TextureMapping}};
+    const std::pair<int, PolygonMode> modes[] = {
+        {WireframeCommand, PolygonMode::Wireframe},
+        {SolidShadingCommand, PolygonMode::SolidShading},
+        {TextureMappingCommand, PolygonMode::TextureMapping}};
     for (const auto& [command, mode] : modes) {
         EXPECT_EQ(run(command), ProgramRequest::None);
         EXPECT_EQ(view.polygonMode, mode);
@@ -52,7 +51,6 @@ TEST_F(MenuCommands, CameraCentreIsARadioPairAndAntialiasingToggles) {
         EXPECT_EQ(view.antialiasing, on);
         EXPECT_EQ(menu.isChecked(AntialiasingCommand), on);
     }
-    EXPECT_EQ(gl.smoothing, (std::vector<bool>{true, false}));
     EXPECT_TRUE(gl.modes.empty());
 }
 
@@ -68,7 +66,6 @@ TEST_F(MenuCommands, OtherCommandsAreLeftToTheProgram) {
         EXPECT_EQ(run(unused), ProgramRequest::None) << unused;
     }
     EXPECT_TRUE(gl.modes.empty());
-    EXPECT_TRUE(gl.smoothing.empty());
     EXPECT_EQ(view.polygonMode, PolygonMode::TextureMapping);
     EXPECT_EQ(view.cameraCentre, CameraCentre::CurrentTank);
 }

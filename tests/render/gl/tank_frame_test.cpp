@@ -294,15 +294,20 @@ TEST(Shells, EachPaintedShellLeavesTheStateTheNextShellNeeds) {
     glPopAttrib();
 }
 
-TEST(Frame, AnEyeDraggedOntoTheCentreShowsNothingAndFailsNothing) {
+TEST(Frame, TheNearestViewShowsTheWholeFollowedTankAndSmoothingEndsWithTheFrame) {
     TestGame game;
     game.addTank(game.world.teamA, 30, 0);
-    game.camera.eye.z = 0.0;
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    game.draw(PolygonMode::TextureMapping, CameraCentre::CurrentTank);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    for (const Pixel& p : readBackBuffer()) {
-        ASSERT_EQ(p, (Pixel{128, 128, 255}));
-    }
+    game.camera.eye.z = 0.0;  // a right drag all the way in
+    clampDistance(game.camera);
+    glDisable(GL_POLYGON_SMOOTH);
+    applyPolygonMode(PolygonMode::SolidShading);
+    renderFrame(game.world, game.host, sharedScene(),
+                FrameView{game.camera, CameraCentre::CurrentTank, PolygonMode::SolidShading, true},
+                ShellMotion::Hold);
+    EXPECT_FALSE(glIsEnabled(GL_POLYGON_SMOOTH)) << "what is drawn after the scene stays sharp";
+    const auto pixels = readBackBuffer();
+    EXPECT_GT(countOutlineColours(pixels, {0, 0, viewWidth - 1, viewHeight - 1}).red, 100);
+    const Count inside = countOutlineColours(pixels, {1, 1, viewWidth - 2, viewHeight - 2});
+    EXPECT_EQ(countOutlineColours(pixels, {0, 0, viewWidth - 1, viewHeight - 1}).red, inside.red)
+        << "the outline reaches the edge of the view";
 }
