@@ -47,8 +47,10 @@ struct InputGate {
     bool shotInProgress = false;
     bool modalOpen = false;
     bool textFieldHasKeyboard = false;
+    bool menuHasKeyboard = false;
 
     bool keyboardReachesGame() const {
-        return gameExists && !shotInProgress && !modalOpen && !textFieldHasKeyboard;
+        return gameExists && !shotInProgress && !modalOpen && !textFieldHasKeyboard &&
+               !menuHasKeyboard;
     }
 };

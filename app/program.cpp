@@ -108,6 +108,7 @@ InputGate Program::inputGate() const {
     gate.shotInProgress = world_.shotInProgress;
     gate.modalOpen = ui_.modalOpen() || newGame_.active();
     gate.textFieldHasKeyboard = ui_.wantsKeyboard();
+    gate.menuHasKeyboard = ui_.menuHasKeyboard();
     return gate;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/menu_model.h"
 
+#include <cctype>
+
 namespace {
 
 MenuItem command(const char* text, int id, bool checked = false) {
@@ -35,6 +37,31 @@ MenuItem* findIn(std::vector<MenuItem>& items, int commandId) {
     return nullptr;
 }
 
+struct MenuText {
+    std::string shown;
+    Mnemonic mnemonic;
+};
+
+MenuText splitMenuText(const std::string& resourceText) {
+    MenuText text;
+    text.shown.reserve(resourceText.size());
+    for (std::size_t i = 0; i < resourceText.size(); ++i) {
+        if (resourceText[i] == '&') {
+            if (i + 1 < resourceText.size() && resourceText[i + 1] == '&') {
+                text.shown += '&';
+                ++i;
+            } else if (i + 1 < resourceText.size() && text.mnemonic.letter == 0) {
+                text.mnemonic.letter = static_cast<char>(
+                    std::tolower(static_cast<unsigned char>(resourceText[i + 1])));
+                text.mnemonic.shownIndex = text.shown.size();
+            }
+            continue;
+        }
+        text.shown += resourceText[i];
+    }
+    return text;
+}
+
 const int gameItems[] = {CurrentTankCommand, CenterOfArenaCommand, WireframeCommand,
                          SolidShadingCommand, TextureMappingCommand};
 
@@ -51,7 +78,7 @@ MenuModel::MenuModel() {
                popup("Center camera on", {command("Current Tank", CurrentTankCommand, true),
                                           command("Center of Arena", CenterOfArenaCommand)}),
                command("Polgygon Antialiasing", AntialiasingCommand)}));
-    dropDowns_.push_back(popup("Defense", {command("Shields", ShieldsCommand)}));
+    dropDowns_.push_back(popup("&Defense", {command("Shields", ShieldsCommand)}));
     dropDowns_.push_back(
         popup("&Help", {command("&Help", HelpCommand), command("&About", AboutCommand), separator(),
                         command("Visit Krellmont website", WebsiteCommand)}));
@@ -106,17 +133,9 @@ void MenuModel::setGameItemsEnabled(bool enabled) {
 }
 
 std::string menuDisplayText(const std::string& resourceText) {
-    std::string shown;
-    shown.reserve(resourceText.size());
-    for (std::size_t i = 0; i < resourceText.size(); ++i) {
-        if (resourceText[i] == '&') {
-            if (i + 1 < resourceText.size() && resourceText[i + 1] == '&') {
-                shown += '&';
-                ++i;
-            }
-            continue;
-        }
-        shown += resourceText[i];
-    }
-    return shown;
+    return splitMenuText(resourceText).shown;
+}
+
+Mnemonic menuMnemonic(const std::string& resourceText) {
+    return splitMenuText(resourceText).mnemonic;
 }

@@ -58,3 +58,11 @@ class MenuModel {
 
 // The text as shown: "&" mnemonic markers removed, "&&" kept as one "&".
 std::string menuDisplayText(const std::string& resourceText);
+
+// The letter after a lone "&" (lower case; 0 when the text has none) and where it stands in the
+// shown text.
+struct Mnemonic {
+    char letter = 0;
+    std::size_t shownIndex = 0;
+};
+Mnemonic menuMnemonic(const std::string& resourceText);

@@ -12,8 +12,10 @@
 
 #include <GL/gl.h>
 
+#include <cfloat>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -114,6 +116,8 @@ struct Ui::Impl {
     std::optional<ShieldsDialog> shields;
     unsigned shieldsSerial = 0;
     KeyTapLatch keyLatch;
+    MenuKeyboard menuKeys;
+    int menuCommand = 0;
     std::vector<SDL_Event> heldKeyReleases;
 };
 
@@ -176,6 +180,11 @@ void Ui::processEvent(const SDL_Event& event) {
     if (!impl_->sdlBackend) {
         return;
     }
+    if (modalOpen()) {
+        impl_->menuKeys.reset();
+    } else if (const int command = feedMenuKeyboard(impl_->menuKeys, menu_, event)) {
+        impl_->menuCommand = command;
+    }
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
         if (impl_->keyLatch.holdBack(event.key.keysym.scancode, event.type == SDL_KEYDOWN)) {
             impl_->heldKeyReleases.push_back(event);
@@ -199,6 +208,10 @@ bool Ui::wantsMouse() const {
 void Ui::beginFrame() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    // While keys drive the menu the pointer resting on another title must not open it.
+    if (impl_->menuKeys.keyboardDriven() && impl_->menuKeys.active()) {
+        ImGui::GetIO().MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+    }
     ImGui::NewFrame();
     // This frame saw the quick taps down; the next one sees them up.
     impl_->keyLatch.releaseHeld();
@@ -214,7 +227,16 @@ void Ui::endFrame() {
 }
 
 int Ui::drawMenuBar() {
-    return drawMenuBarView(menu_, impl_->menuBarHeight);
+    if (modalOpen()) {
+        impl_->menuKeys.reset();
+    }
+    const int clicked = drawMenuBarView(menu_, impl_->menuKeys, impl_->menuBarHeight);
+    const int chosen = std::exchange(impl_->menuCommand, 0);
+    return clicked != 0 ? clicked : chosen;
+}
+
+bool Ui::menuHasKeyboard() const {
+    return impl_->menuKeys.active() || impl_->menuKeys.tookLastKey();
 }
 
 int Ui::menuBarHeight() const {

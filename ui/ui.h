@@ -56,9 +56,12 @@ class Ui {
     void endFrame();
 
     // The menu bar across the top of the window. Returns the command id of the item clicked in
-    // this frame, or 0.
+    // this frame or chosen by keys since the last one, or 0.
     MenuModel& menu() { return menu_; }
     int drawMenuBar();
+    // The menu bar has the keyboard (opened by F10, Alt or the pointer), or took the last key:
+    // game keys wait.
+    bool menuHasKeyboard() const;
     // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
     int menuBarHeight() const;
 

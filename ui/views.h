@@ -4,6 +4,7 @@
 
 #include "ui/font_files.h"
 #include "ui/help_text.h"
+#include "ui/menu_keyboard.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
 #include "ui/panel_layout.h"
@@ -14,6 +15,8 @@
 #include <array>
 #include <functional>
 #include <string>
+
+union SDL_Event;
 
 // The panel's fonts as loaded into the atlas; a null entry draws with the default font.
 struct PanelFonts {
@@ -37,8 +40,13 @@ PanelTextMetrics measurePanelText(const StatusReadouts& readouts, int panelWidth
 int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
                         const PanelFonts& fonts);
 
-// The menu bar; returns the command id clicked, or 0. Its height goes to `height`.
-int drawMenuBarView(const MenuModel& menu, float& height);
+// The menu bar; returns the command id clicked, or 0. Its height goes to `height`. While `keys`
+// drives the menu the bar opens and highlights what it says; otherwise `keys` learns what the
+// pointer opened.
+int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height);
+
+// Passes an SDL event on to the menu's keyboard control; returns the command a key chose, or 0.
+int feedMenuKeyboard(MenuKeyboard& keys, const MenuModel& menu, const SDL_Event& event);
 
 // The front message of the queue as a modal box; OK, Enter or Escape dismisses it. Call it at the
 // innermost open popup so that it stacks over a dialog. `serial` tells consecutive boxes apart.

@@ -151,6 +151,18 @@ class Session:
         self.replace_field(field.centre[0], field.centre[1], "120")
         self.press_return_until(TEAM_LINE % "A", "game-started", box=self.team_line_box())
 
+    def menu_keeps_the_keys(self):
+        """Alt+O opens Options from the keyboard; Page Up there is the menu's, not the
+        tank's. Once Escape has closed it, Page Up (and Page Down) drive the tank again."""
+        self.desk.key("alt+o")
+        self.wait_for(r"Set PolygonMode", "options-by-keyboard")
+        self.press("Prior", 5)
+        self.desk.key("Escape")
+        self.wait_for(r"POWER 010[.,]00", "power-kept", box=self.panel_box())
+        self.press("Prior", 1)
+        self.wait_for(r"POWER 011[.,]00", "power-raised", box=self.panel_box())
+        self.press("Next", 1)
+
     def squeeze_the_window(self):
         """A window shrunk to nothing, or lower than the panel, must not bring the program
         down; back at its size the game goes on."""
@@ -391,6 +403,7 @@ def main():
     try:
         session.shot("start")
         session.new_game()
+        session.menu_keeps_the_keys()
         session.squeeze_the_window()
         session.look_down_on_the_arena()
         final = session.play()
