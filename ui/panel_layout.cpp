@@ -3,17 +3,17 @@
 #include <algorithm>
 
 const std::array<PanelButtonInfo, panelButtonCount> panelButtons = {{
-    {ShootButtonId, "Shoot", 100, 55},
-    {BackwardButtonId, "Backward", 70, 19},
-    {ForwardButtonId, "Forward", 70, 19},
-    {ClockwiseButtonId, "Clkwse", 70, 19},
-    {CounterClockwiseButtonId, "C-Clkwse", 70, 19},
-    {PowerUpButtonId, "+", 12, 12},
-    {PowerDownButtonId, "-", 12, 12},
-    {RaiseButtonId, "Raise", 70, 19},
-    {LowerButtonId, "Lower", 70, 19},
-    {CannonClockwiseButtonId, "ClkWse", 70, 19},
-    {CannonCounterClockwiseButtonId, "C-ClkWse", 70, 19},
+    {ShootButtonId, "Shoot"},
+    {BackwardButtonId, "Backward"},
+    {ForwardButtonId, "Forward"},
+    {ClockwiseButtonId, "Clkwse"},
+    {CounterClockwiseButtonId, "C-Clkwse"},
+    {PowerUpButtonId, "+"},
+    {PowerDownButtonId, "-"},
+    {RaiseButtonId, "Raise"},
+    {LowerButtonId, "Lower"},
+    {CannonClockwiseButtonId, "ClkWse"},
+    {CannonCounterClockwiseButtonId, "C-ClkWse"},
 }};
 
 namespace {

@@ -23,11 +23,9 @@ constexpr int statusPanelHeight = 80;
 struct PanelButtonInfo {
     int id;
     const char* text;
-    int width;
-    int height;
 };
 
-// The eleven buttons in creation order, with their texts and sizes.
+// The eleven buttons in creation order, with their texts; layoutStatusPanel sizes them.
 extern const std::array<PanelButtonInfo, panelButtonCount> panelButtons;
 
 // A rectangle in window pixels (origin top left).
