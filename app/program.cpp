@@ -16,6 +16,7 @@
 #include "game/new_game.h"
 #include "game/world.h"
 #include "render/scene.h"
+#include "resources/asset_catalog.h"
 #include "ui/ui.h"
 
 #include <GL/gl.h>
@@ -32,7 +33,6 @@
 namespace {
 
 const char* const websiteAddress = "https://krellmont.example.org/";
-const char* const largeIconFile = "Krellmont.bmp";
 
 std::string windowTitle() {
     char title[64];

@@ -8,9 +8,13 @@
 #include <array>
 #include <cstdint>
 
+// The camouflage whose display lists each TankListTable slot holds, in the order the
+// renderer builds them.
+inline constexpr std::array<std::int32_t, 5> camouflageListOrder{
+    CityCamouflage, FallCamouflage, BlueCamouflage, ForestCamouflage, Forest2Camouflage};
+
 // The display lists the renderer built for each camouflage; a new tank copies its
-// hull, deck and turret lists from here. Slot order follows the textures 3, 11, 1, 4, 5,
-// i.e. camouflage 39, 38, 37, 40, 41.
+// hull, deck and turret lists from here.
 struct TankListTable {
     std::array<unsigned int, 5> hullLists{};
     std::array<unsigned int, 5> deckLists{};

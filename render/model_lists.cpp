@@ -49,14 +49,17 @@ TankModelLists buildTankModelLists() {
 
     TankModelLists lists;
     lists.trackList = buildDisplayList(track, NoTexture);
-    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
-        lists.variants.hullLists[i] = buildDisplayList(hull, camouflageListTextures[i]);
+    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+        lists.variants.hullLists[i] =
+            buildDisplayList(hull, textureForCamouflage(camouflageListOrder[i]));
     }
-    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
-        lists.variants.deckLists[i] = buildDisplayList(deck, camouflageListTextures[i]);
+    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+        lists.variants.deckLists[i] =
+            buildDisplayList(deck, textureForCamouflage(camouflageListOrder[i]));
     }
-    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
-        lists.variants.turretLists[i] = buildDisplayList(turret, camouflageListTextures[i]);
+    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+        lists.variants.turretLists[i] =
+            buildDisplayList(turret, textureForCamouflage(camouflageListOrder[i]));
     }
     return lists;
 }
@@ -68,7 +71,7 @@ void deleteTankModelLists(const TankModelLists& lists) {
         }
     };
     drop(lists.trackList);
-    for (std::size_t i = 0; i < camouflageListTextures.size(); ++i) {
+    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
         drop(lists.variants.hullLists[i]);
         drop(lists.variants.deckLists[i]);
         drop(lists.variants.turretLists[i]);

@@ -5,10 +5,6 @@
 
 #include <array>
 
-// The camouflage textures in the slot order of TankListTable (camouflage 39, 38, 37, 40, 41).
-constexpr std::array<TextureName, 5> camouflageListTextures{
-    CityCamoTexture, FallCamoTexture, BlueCamoTexture, ForestCamoTexture, Forest2CamoTexture};
-
 // Every display list of the tank models: one track list shared by all tanks and, per
 // camouflage, a hull, deck and turret list.
 struct TankModelLists {

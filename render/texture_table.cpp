@@ -5,31 +5,6 @@
 
 #include "game/host.h"
 
-namespace {
-
-struct CamouflageTexture {
-    int camouflage;
-    TextureName name;
-    const char* fileName;
-};
-
-constexpr CamouflageTexture camouflageTextures[] = {
-    {37, BlueCamoTexture, "bluecamo.bmp"},      {38, FallCamoTexture, "fallcamo.bmp"},
-    {39, CityCamoTexture, "citycamo.bmp"},      {40, ForestCamoTexture, "forestcamo.bmp"},
-    {41, Forest2CamoTexture, "Camouflage.bmp"},
-};
-
-const CamouflageTexture* findCamouflage(int camouflage) {
-    for (const CamouflageTexture& entry : camouflageTextures) {
-        if (entry.camouflage == camouflage) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 const std::array<TextureEntry, textureCount>& textureTable() {
     static const std::array<TextureEntry, textureCount> table = {{
         {"trackSideView.bmp", TrackSideTexture, false},
@@ -46,16 +21,6 @@ const std::array<TextureEntry, textureCount>& textureTable() {
         {"prize.bmp", PrizeTexture, true},
     }};
     return table;
-}
-
-TextureName textureForCamouflage(int camouflage) {
-    const CamouflageTexture* entry = findCamouflage(camouflage);
-    return entry ? entry->name : NoTexture;
-}
-
-std::string camouflageBitmapFile(int camouflage) {
-    const CamouflageTexture* entry = findCamouflage(camouflage);
-    return entry ? entry->fileName : "";
 }
 
 std::string missingFileMessage(const std::string& fileName) {

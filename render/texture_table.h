@@ -39,12 +39,26 @@ constexpr std::size_t textureCount = 12;
 // In loading order.
 const std::array<TextureEntry, textureCount>& textureTable();
 
-// The texture a camouflage id (37..41) draws with; NoTexture for any other id.
-TextureName textureForCamouflage(int camouflage);
+struct CamouflageTexture {
+    int camouflage;
+    TextureName name;
+};
 
-// The picture file of a camouflage id (37..41), for the previews in the player dialog;
-// empty for any other id.
-std::string camouflageBitmapFile(int camouflage);
+// The texture each camouflage id draws its tanks with (and the player dialog previews).
+inline constexpr CamouflageTexture camouflageTextures[] = {
+    {37, BlueCamoTexture},   {38, FallCamoTexture},    {39, CityCamoTexture},
+    {40, ForestCamoTexture}, {41, Forest2CamoTexture},
+};
+
+// The texture of a camouflage id (37..41); NoTexture for any other id.
+constexpr TextureName textureForCamouflage(int camouflage) {
+    for (const CamouflageTexture& entry : camouflageTextures) {
+        if (entry.camouflage == camouflage) {
+            return entry.name;
+        }
+    }
+    return NoTexture;
+}
 
 constexpr const char* missingFileCaption = "Error in Krellmont";
 std::string missingFileMessage(const std::string& fileName);

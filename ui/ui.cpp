@@ -3,6 +3,7 @@
 #include "combat/shields.h"
 #include "game/new_game.h"
 #include "render/texture_table.h"
+#include "resources/asset_catalog.h"
 #include "ui/key_tap_latch.h"
 #include "ui/views.h"
 
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* iconFile = "Krellmont.bmp";
 
 // The scene binds its textures by fixed small names without generating them. Claiming those
 // names first keeps ImGui's font texture (and ours) from being handed one of them.
@@ -63,28 +62,9 @@ GLuint loadIconTexture(const char* file) {
     return texture;
 }
 
-// The texture names the scene loads each camouflage into (only the names are shared, so the UI
-// does not link the renderer).
-TextureName camouflageTexture(int camouflage) {
-    switch (camouflage) {
-        case 37:
-            return BlueCamoTexture;
-        case 38:
-            return FallCamoTexture;
-        case 39:
-            return CityCamoTexture;
-        case 40:
-            return ForestCamoTexture;
-        case 41:
-            return Forest2CamoTexture;
-        default:
-            return NoTexture;
-    }
-}
-
 // The camouflage texture the scene loaded, for a preview; 0 when it has no picture.
 GLuint previewTexture(int camouflage) {
-    const GLuint name = camouflageTexture(camouflage);
+    const GLuint name = textureForCamouflage(camouflage);
     if (name == NoTexture || !glIsTexture(name)) {
         return 0;
     }
@@ -311,7 +291,7 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
     }
     if (impl_->aboutOpen) {
         if (!impl_->aboutIconTried) {
-            impl_->aboutIcon = loadIconTexture(iconFile);
+            impl_->aboutIcon = loadIconTexture(largeIconFile);
             impl_->aboutIconTried = true;
         }
         impl_->aboutOpen = drawAboutBoxView(impl_->aboutIcon, messages_, impl_->messageSerial);

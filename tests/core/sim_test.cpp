@@ -8,45 +8,31 @@
 
 namespace {
 
-constexpr int gamesPerRun = 300;
-constexpr int turnCap = 400;
-
 TEST(WholeGameSimulation, ManySeededGamesKeepEveryRuleFrameByFrame) {
     int finished = 0;
-    long frames = 0;
-    for (unsigned seed = 1; seed <= gamesPerRun; ++seed) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
         SimGame game(seed);
         game.setUp();
-        game.play(turnCap);
-        ASSERT_FALSE(game.failed()) << "seed " << seed << ", " << game.failure() << "\n"
-                                    << game.log();
+        game.play(400);
+        ASSERT_EQ(game.failure(), "") << "seed " << seed << "\n" << game.log();
         finished += game.gameOver();
-        frames += game.frames();
     }
-    // The scripted player aims well enough that nearly every game is decided.
-    EXPECT_GE(finished, gamesPerRun * 9 / 10);
-    std::printf("[ sim ] %d games, %d ended in Game Over, %ld frames\n", gamesPerRun, finished,
-                frames);
+    EXPECT_GE(finished, 270);  // the scripted player aims well enough to decide most games
 }
 
 TEST(WholeGameSimulation, FixedSeedGameReplaysTheReviewedLog) {
     SimGame game(338);
     game.setUp();
-    game.play(turnCap);
-    ASSERT_FALSE(game.failed()) << game.failure();
-    ASSERT_TRUE(game.gameOver());
-
+    game.play(400);
+    ASSERT_EQ(game.failure(), "");
     const std::string path = std::string(KRELLMONT_TEST_DATA_DIR) + "/sim_seed338_game.txt";
-    const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1') {
         std::ofstream(path) << game.log();
         GTEST_SKIP() << "rewrote " << path;
     }
-    std::ifstream in(path);
-    ASSERT_TRUE(in) << "missing " << path << "; run with KRELLMONT_UPDATE_GOLDEN=1 to create it";
     std::stringstream golden;
-    golden << in.rdbuf();
-    EXPECT_EQ(golden.str(), game.log());  // gtest shows multi-line differences as a diff
+    golden << std::ifstream(path).rdbuf();
+    EXPECT_EQ(golden.str(), game.log());
 }
 
 }  // namespace

@@ -28,17 +28,3 @@ TEST(TextureLoading, UnreadableFilesAreSkippedSilentlyAndTheRestUploadedInOrder)
     EXPECT_EQ(host.messages[0].caption, "Error in Krellmont");
     EXPECT_EQ(uploaded, (std::vector<unsigned>{6, 7, 8, 9, 1, 2, 3, 4, 5}));
 }
-
-// Each camouflage's preview shows the very picture its tanks are drawn with.
-TEST(TextureTable, CamouflagePreviewsAndTexturesAgree) {
-    for (int camouflage = 37; camouflage <= 41; ++camouflage) {
-        int matches = 0;
-        for (const TextureEntry& entry : textureTable()) {
-            matches += camouflageBitmapFile(camouflage) == entry.fileName &&
-                       textureForCamouflage(camouflage) == entry.name;
-        }
-        EXPECT_EQ(matches, 1) << camouflage;
-    }
-    EXPECT_EQ(textureForCamouflage(42), NoTexture);
-    EXPECT_EQ(camouflageBitmapFile(36), "");
-}

@@ -1,5 +1,7 @@
 #include "render/scene_objects.h"
+#include "app/viewport.h"
 #include "render/lighting.h"
+#include "render/primitives.h"
 #include "render/texture_table.h"
 #include "tests/render/gl/gl_harness.h"
 
@@ -60,5 +62,67 @@ TEST(Prize, StandsOnTheFloorAtItsPositionWithThePrizePicture) {
     const Pixel p = readPixel(static_cast<int>(top.x), static_cast<int>(top.y));
     EXPECT_EQ(p.r + p.b, 0);
     EXPECT_NEAR(p.g, 191, 1);
+    forgetTexture(PrizeTexture);
+}
+
+// Each face shape spreads the whole picture over itself: drawn flat with its corners at
+// its own texture coordinates, every point shows the texel beneath it.
+TEST(FacePrimitives, QuadHexagonAndOctagonMapThePictureOntoTheirOutline) {
+    std::vector<std::uint8_t> texels;
+    for (int t = 0; t < 8; ++t)
+        for (int s = 0; s < 8; ++s)
+            texels.insert(texels.end(), {std::uint8_t(s * 32), std::uint8_t(t * 32), 77});
+    glBindTexture(GL_TEXTURE_2D, PrizeTexture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 8, 8, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    const struct {
+        const char* what;
+        std::vector<Vec3> outline;  // in [0, 1] x [0, 1], counter-clockwise
+        void (*draw)(const Vec3*, const Vec3&, const std::int32_t*);
+    } shapes[] = {
+        {"quad", {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}, drawQuad},
+        {"hexagon",
+         {{.1f, 0, 0}, {.9f, 0, 0}, {1, .75f, 0}, {.9f, 1, 0}, {.1f, 1, 0}, {0, .75f, 0}},
+         drawHexagon},
+        {"octagon",
+         {{0, .25f, 0},
+          {.25f, 0, 0},
+          {.75f, 0, 0},
+          {1, .25f, 0},
+          {1, .75f, 0},
+          {.75f, 1, 0},
+          {.25f, 1, 0},
+          {0, .75f, 0}},
+         drawOctagon},
+    };
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const std::int32_t order[8] = {0, 1, 2, 3, 4, 5, 6, 7};
+    for (const auto& shape : shapes) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        shape.draw(shape.outline.data(), Vec3{0, 0, 1}, order);
+        const auto pixels = readBackBuffer();
+        for (int t = 1; t < 7; ++t) {
+            for (int s = 1; s < 7; ++s) {
+                const int x = int((s + 0.5) / 8 * viewWidth), y = int((t + 0.5) / 8 * viewHeight);
+                const Pixel& p = pixels[y * viewWidth + x];
+                EXPECT_EQ(p.r * 1000 + p.g, s * 32000 + t * 32)
+                    << shape.what << " texel " << s << "," << t;
+            }
+        }
+    }
+    glPopAttrib();
+    resizeViewport(viewWidth, viewHeight);
     forgetTexture(PrizeTexture);
 }
