@@ -3,7 +3,6 @@
 // runs of the generator give the same pictures.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -119,29 +118,6 @@ TEST(ProgramReader, LoadsEveryGeneratedBitmapExactly) {
         }
         EXPECT_EQ(mismatches, 0) << asset.file;
     }
-}
-
-// The five camouflages are told apart at a glance, each patterned rather than flat.
-TEST(TextureQuality, CamouflagesDifferInTheirMeanColourAndArePatterned) {
-    std::vector<std::array<double, 3>> means;
-    for (const assets::BitmapAsset& asset : assets::makeAllBitmaps()) {
-        if (asset.file.rfind("preview", 0) != 0)
-            continue;
-        std::array<double, 3> mean{};
-        for (const assets::Rgb& c : asset.image.pixels)
-            mean = {mean[0] + c.r, mean[1] + c.g, mean[2] + c.b};
-        for (double& m : mean)
-            m /= double(asset.image.pixels.size());
-        int far = 0;
-        for (const assets::Rgb& c : asset.image.pixels)
-            far += std::hypot(c.r - mean[0], c.g - mean[1], c.b - mean[2]) > 40;
-        EXPECT_GT(far, int(asset.image.pixels.size() * 0.15)) << asset.file << " reads as flat";
-        for (const auto& other : means)
-            EXPECT_GT(std::hypot(mean[0] - other[0], mean[1] - other[1], mean[2] - other[2]), 45.0)
-                << asset.file << " looks like an earlier preview";
-        means.push_back(mean);
-    }
-    EXPECT_EQ(means.size(), 5u);
 }
 
 }  // namespace
