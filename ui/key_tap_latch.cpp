@@ -5,9 +5,9 @@
 bool KeyTapLatch::holdBack(int key, bool down) {
     const auto held = std::find(held_.begin(), held_.end(), key);
     if (down) {
-        // A new press after a held release: the release must still come first.
+        // Pressed again before the frame: it is down once more, the held release is void.
         if (held != held_.end()) {
-            return false;
+            held_.erase(held);
         }
         if (std::find(pressedSinceFrame_.begin(), pressedSinceFrame_.end(), key) ==
             pressedSinceFrame_.end()) {

@@ -4,13 +4,16 @@
 
 // ImGui 1.86 samples key states once per frame, so a key pressed and released between two
 // frames (a quick tap, or a synthesized one) would never be seen down. The latch holds such a
-// release back until the frame after the one that saw the press.
+// release back until the frame that saw the press has ended. Everything it lets through, and the
+// held releases, must reach ImGui between frames: a key or modifier changing while a frame runs
+// breaks ImGui's own bookkeeping.
 class KeyTapLatch {
   public:
     // Called for every key event before it reaches ImGui. Returns true when a release must be
-    // held back (its press came after the last frame began).
+    // held back (its press came after the last frame sampled the keys).
     bool holdBack(int key, bool down);
-    // Called right after a frame began: the releases to deliver now, oldest first.
+    // Called once a frame has sampled the keys and finished: the releases to deliver before the
+    // next frame, oldest first.
     std::vector<int> releaseHeld();
 
   private:

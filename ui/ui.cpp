@@ -77,6 +77,24 @@ GLuint previewTexture(int camouflage) {
     return width > 0 ? name : 0;
 }
 
+// Keys reach ImGui only between frames, so the io.KeyMods that NewFrame() derives from the
+// modifier flags stays true for the whole frame. The flags follow the modifier keys ImGui has
+// been told about, not SDL's live state, which may already be past a release still held back.
+void feedKey(int scancode, bool down) {
+    ImGuiIO& io = ImGui::GetIO();
+    if (scancode < 0 || scancode >= IM_ARRAYSIZE(io.KeysDown)) {
+        return;
+    }
+    io.KeysDown[scancode] = down;
+    const auto either = [&io](SDL_Scancode left, SDL_Scancode right) {
+        return io.KeysDown[left] || io.KeysDown[right];
+    };
+    io.KeyCtrl = either(SDL_SCANCODE_LCTRL, SDL_SCANCODE_RCTRL);
+    io.KeyShift = either(SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT);
+    io.KeyAlt = either(SDL_SCANCODE_LALT, SDL_SCANCODE_RALT);
+    io.KeySuper = either(SDL_SCANCODE_LGUI, SDL_SCANCODE_RGUI);
+}
+
 }  // namespace
 
 struct Ui::Impl {
@@ -98,7 +116,6 @@ struct Ui::Impl {
     KeyTapLatch keyLatch;
     MenuKeyboard menuKeys;
     int menuCommand = 0;
-    std::vector<SDL_Event> heldKeyReleases;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -166,10 +183,12 @@ void Ui::processEvent(const SDL_Event& event) {
         impl_->menuCommand = command;
     }
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
-        if (impl_->keyLatch.holdBack(event.key.keysym.scancode, event.type == SDL_KEYDOWN)) {
-            impl_->heldKeyReleases.push_back(event);
-            return;
+        const int key = event.key.keysym.scancode;
+        const bool down = event.type == SDL_KEYDOWN;
+        if (!impl_->keyLatch.holdBack(key, down)) {
+            feedKey(key, down);
         }
+        return;
     }
     ImGui_ImplSDL2_ProcessEvent(&event);
 }
@@ -193,17 +212,15 @@ void Ui::beginFrame() {
         ImGui::GetIO().MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
     }
     ImGui::NewFrame();
-    // This frame saw the quick taps down; the next one sees them up.
-    impl_->keyLatch.releaseHeld();
-    for (const SDL_Event& release : impl_->heldKeyReleases) {
-        ImGui_ImplSDL2_ProcessEvent(&release);
-    }
-    impl_->heldKeyReleases.clear();
 }
 
 void Ui::endFrame() {
     ImGui::Render();
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    // This frame saw the quick taps down; the next one sees them up.
+    for (const int key : impl_->keyLatch.releaseHeld()) {
+        feedKey(key, false);
+    }
 }
 
 int Ui::drawMenuBar() {

@@ -24,9 +24,11 @@ TEST(KeyTapLatch, KeysHeldAcrossAFrameAndOtherKeysPassStraightThrough) {
     EXPECT_TRUE(latch.holdBack(40, false));
     EXPECT_EQ(latch.releaseHeld(), (std::vector<int>{41, 40}));
 
-    // Press, release, press in one gap: the frame sees the key down, the release follows it.
+    // Press, release, press in one gap: the key stays down past the frame (held, as by a
+    // modifier under a typed capital) until its own release, which a later frame delivers.
     EXPECT_FALSE(latch.holdBack(7, true));
     EXPECT_TRUE(latch.holdBack(7, false));
     EXPECT_FALSE(latch.holdBack(7, true));
-    EXPECT_EQ(latch.releaseHeld(), std::vector<int>{7});
+    EXPECT_TRUE(latch.releaseHeld().empty());
+    EXPECT_FALSE(latch.holdBack(7, false));
 }
