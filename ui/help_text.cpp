@@ -103,6 +103,9 @@ bool loadHelpFile(const std::string& path, HelpDocument& document) {
     std::size_t got = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
         text.append(chunk, got);
+        if (text.size() > maxHelpFileBytes) {
+            return false;
+        }
     }
     if (std::ferror(file.get())) {
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,18 @@ struct HelpDocument {
     std::vector<HelpSection> sections;
 };
 
+// One line as the viewer shows it: a byte range of a section's text.
+struct HelpLine {
+    std::size_t begin;
+    std::size_t end;
+};
+
 HelpDocument parseHelpText(const std::string& text);
 
-// False when the file cannot be opened or read.
+// The shipped help is a few kilobytes; a file far beyond that is not help text.
+constexpr std::size_t maxHelpFileBytes = 1024 * 1024;
+
+// False when the file cannot be opened or read, or is larger than maxHelpFileBytes.
 bool loadHelpFile(const std::string& path, HelpDocument& document);
 
 constexpr const char* helpFailedCaption = "Help failed";

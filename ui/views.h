@@ -63,6 +63,10 @@ struct HelpViewerState {
     // Like a separate help window, the viewer keeps the keys while it has the focus, so
     // Enter or the arrows read there do not also fire or aim the tank behind it.
     bool focused = false;
+    // The selected section cut into the lines shown at the width it was cut for.
+    std::vector<HelpLine> lines;
+    int wrappedSection = -1;
+    float wrappedWidth = 0.0f;
 };
 bool drawHelpViewerView(HelpViewerState& state);
 
