@@ -36,33 +36,44 @@ bool plainWindowPossible() {
 }  // namespace
 
 std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
-                                                       std::string& failure) {
+                                                       std::string& failure, std::string& reason) {
     std::unique_ptr<PlatformWindow> self(new PlatformWindow());
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        failure = "failed to register windows class";
+    // Whatever SDL reports from here on belongs to this attempt.
+    SDL_ClearError();
+    const auto fail = [&failure, &reason](const char* message, const std::string& why) {
+        failure = message;
+        reason = why;
         return nullptr;
+    };
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return fail("failed to register windows class", SDL_GetError());
     }
 
     self->window_ = createWithNearestPixelFormat(title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (self->window_ == nullptr) {
-        failure = plainWindowPossible() ? "unable to choose a suitable pixel format"
-                                        : "failed to create window";
-        return nullptr;
+        const std::string glReason = SDL_GetError();
+        if (plainWindowPossible()) {
+            return fail("unable to choose a suitable pixel format", glReason);
+        }
+        return fail("failed to create window", SDL_GetError());
     }
 
     self->context_ = SDL_GL_CreateContext(self->window_);
     if (self->context_ == nullptr) {
-        failure = "unable to create opengl rendering context";
-        return nullptr;
+        return fail("unable to create opengl rendering context", SDL_GetError());
     }
     if (SDL_GL_MakeCurrent(self->window_, self->context_) != 0) {
-        failure = "unable to make rendering context the current one";
-        return nullptr;
+        return fail("unable to make rendering context the current one", SDL_GetError());
     }
     int doubleBuffered = 0;
-    if (SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubleBuffered) != 0 || doubleBuffered == 0) {
-        failure = "unable to set the pixel format";
-        return nullptr;
+    if (SDL_GL_GetAttribute(SDL_GL_DOUBLEBUFFER, &doubleBuffered) != 0) {
+        return fail("unable to set the pixel format", SDL_GetError());
+    }
+    if (doubleBuffered == 0) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        return fail("unable to set the pixel format",
+                    std::string("no double-buffered format offered by video driver ") +
+                        (driver != nullptr ? driver : "?"));
     }
     // The loop paces frames itself; waiting for the display's refresh on top of
     // that would halve the rate whenever a frame misses a refresh.

@@ -11,9 +11,10 @@ class PlatformWindow {
     static constexpr int initialWidth = 800;
     static constexpr int initialHeight = 600;
 
-    // Creates the hidden window and its context. On failure returns null and
-    // sets `failure` to the message for the user.
-    static std::unique_ptr<PlatformWindow> create(const std::string& title, std::string& failure);
+    // Creates the hidden window and its context. On failure returns null, sets `failure` to the
+    // message for the user and `reason` to what SDL said went wrong.
+    static std::unique_ptr<PlatformWindow> create(const std::string& title, std::string& failure,
+                                                  std::string& reason);
 
     ~PlatformWindow();
     PlatformWindow(const PlatformWindow&) = delete;

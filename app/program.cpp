@@ -269,13 +269,14 @@ void Program::runCommand(int commandId) {
 
 int runProgram() {
     std::string failure;
-    std::unique_ptr<PlatformWindow> window = PlatformWindow::create(windowTitle(), failure);
+    std::string reason;
+    std::unique_ptr<PlatformWindow> window = PlatformWindow::create(windowTitle(), failure, reason);
     if (window == nullptr) {
-        return reportStartupFailure(failure);
+        return reportStartupFailure(failure, reason);
     }
     Program program(std::move(window));
     if (!program.start()) {
-        return reportStartupFailure("unable to create opengl rendering context");
+        return reportStartupFailure("unable to create opengl rendering context", SDL_GetError());
     }
     program.run();
     return 0;

@@ -4,8 +4,12 @@
 
 #include <cstdio>
 
-int reportStartupFailure(const std::string& message) {
-    std::fprintf(stderr, "krellmont: %s\n", message.c_str());
+int reportStartupFailure(const std::string& message, const std::string& reason) {
+    if (reason.empty()) {
+        std::fprintf(stderr, "krellmont: %s\n", message.c_str());
+    } else {
+        std::fprintf(stderr, "krellmont: %s (%s)\n", message.c_str(), reason.c_str());
+    }
     // Without a display the box cannot appear; the line on stderr still tells.
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "error", message.c_str(), nullptr);
     return startupFailureExitCode;

@@ -3,8 +3,9 @@
 #include <string>
 
 // A failure before the program can run: shown in a system message box captioned
-// "error" and written to standard error. The caller then ends with a non-zero status.
-int reportStartupFailure(const std::string& message);
+// "error" and written to standard error, there followed by SDL's own reason when one is
+// given. The caller then ends with a non-zero status.
+int reportStartupFailure(const std::string& message, const std::string& reason);
 
 // The status with which a failed start-up ends the process.
 constexpr int startupFailureExitCode = 1;
