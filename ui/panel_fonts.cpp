@@ -8,6 +8,16 @@ namespace {
 // Dialogs, menus and button captions use the regular face at this em height.
 constexpr float dialogEmPixels = 13.0f;
 
+// Names are typed in these scripts as well: the faces that show them (dialogs, the team line)
+// carry their letters. A letter the font lacks still shows as '?'.
+const ImWchar nameGlyphRanges[] = {
+    0x0020, 0x024F,  // Basic Latin, Latin-1, Latin Extended-A and -B
+    0x0370, 0x03FF,  // Greek
+    0x0400, 0x052F,  // Cyrillic and its supplement
+    0x1E00, 0x1EFF,  // Latin Extended Additional
+    0,
+};
+
 struct FontFace {
     std::vector<unsigned char> bytes;
     bool usable = false;
@@ -21,7 +31,8 @@ FontFace loadFace(const char* pattern) {
 }
 
 // The atlas takes ownership of a copy made with ImGui's allocator.
-ImFont* addFace(ImFontAtlas& atlas, const FontFace& face, float emPixels) {
+ImFont* addFace(ImFontAtlas& atlas, const FontFace& face, float emPixels,
+                const ImWchar* glyphRanges = nullptr) {
     if (!face.usable) {
         return nullptr;
     }
@@ -35,6 +46,7 @@ ImFont* addFace(ImFontAtlas& atlas, const FontFace& face, float emPixels) {
     config.OversampleH = 2;
     config.OversampleV = 1;
     config.PixelSnapH = true;
+    config.GlyphRanges = glyphRanges;
     ImFont* font = atlas.AddFontFromMemoryTTF(copy, static_cast<int>(face.bytes.size()),
                                               std::round(pixelHeight), &config);
     if (font == nullptr) {
@@ -51,19 +63,29 @@ PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages) {
 
     // The first font added is ImGui's default: menus and dialogs. Without a usable face
     // ImGui's built-in font stands in.
-    if (addFace(atlas, regular, dialogEmPixels) == nullptr) {
+    if (addFace(atlas, regular, dialogEmPixels, nameGlyphRanges) == nullptr) {
         atlas.AddFontDefault();
     }
     PanelFonts fonts;
     for (std::size_t i = 0; i < panelFontTable.size(); ++i) {
         const PanelFontInfo& font = panelFontTable[i];
         fonts.fonts[i] =
-            addFace(atlas, font.bold ? bold : regular, static_cast<float>(font.emPixels));
+            addFace(atlas, font.bold ? bold : regular, static_cast<float>(font.emPixels),
+                    i == Font14 ? nameGlyphRanges : nullptr);
         if (fonts.fonts[i] == nullptr) {
             messages.push(font.failureMessage, fontFailureCaption);
+            fonts.fonts[i] = addStandInFont(atlas, font.emPixels);
         }
     }
     return fonts;
+}
+
+ImFont* addStandInFont(ImFontAtlas& atlas, int emPixels) {
+    // The built-in font is wider for its height than Arial: at four fifths of the em its texts
+    // take about the room the panel's layout keeps for Arial's.
+    ImFontConfig config;
+    config.SizePixels = std::round(static_cast<float>(emPixels) * 0.8f);
+    return atlas.AddFontDefault(&config);
 }
 
 int fontLineHeight(const ImFont* font) {

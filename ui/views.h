@@ -25,8 +25,10 @@ struct PanelFonts {
 };
 
 // Adds the dialog font and the seven panel fonts to the atlas (before it is built). A font
-// that cannot be found or read queues its failure message and stays null.
+// that cannot be found or read queues its failure message and ImGui's built-in font stands in,
+// sized by addStandInFont.
 PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages);
+ImFont* addStandInFont(ImFontAtlas& atlas, int emPixels);
 
 // Font metrics as whole pixels, the way the panel layout expects them.
 int fontLineHeight(const ImFont* font);

@@ -1,4 +1,5 @@
 #include "ui/font_files.h"
+#include "ui/views.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,23 @@ std::vector<unsigned char> arialBytes() {
 }
 
 }  // namespace
+
+// Names typed in accented Latin, Greek or Cyrillic show as typed in dialogs and the team line.
+TEST(PanelFonts, TheFacesThatShowNamesCarryTheirScripts) {
+    if (arialBytes().empty()) {
+        GTEST_SKIP() << "fontconfig knows no fonts here";
+    }
+    ImFontAtlas atlas;
+    MessageQueue messages;
+    const PanelFonts fonts = loadPanelFonts(atlas, messages);
+    ASSERT_TRUE(atlas.Build());
+    EXPECT_TRUE(messages.empty());
+    for (const ImFont* font : {atlas.Fonts[0], fonts.get(Font14)}) {
+        for (ImWchar letter : {0x0151, 0x03A9, 0x0416}) {  // ő Ω Ж
+            EXPECT_NE(font->FindGlyphNoFallback(letter), nullptr) << letter;
+        }
+    }
+}
 
 TEST(FontFiles, DamagedFontBytesAreRefusedWithoutReadingPastThem) {
     const auto bytes = arialBytes();
