@@ -1,9 +1,23 @@
 #include "ui/views.h"
 
 void centreNextWindow() {
+    // The display size last seen here, and the frame in which it last changed: every window
+    // centred in that frame moves back to the middle.
+    ImGuiStorage* storage = ImGui::GetStateStorage();
+    const ImGuiID widthKey = ImGui::GetID("##centredForWidth");
+    const ImGuiID heightKey = ImGui::GetID("##centredForHeight");
+    const ImGuiID resizedKey = ImGui::GetID("##resizedInFrame");
     const ImVec2 display = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f), ImGuiCond_Appearing,
-                            ImVec2(0.5f, 0.5f));
+    const float width = storage->GetFloat(widthKey, display.x);
+    const float height = storage->GetFloat(heightKey, display.y);
+    if (width != display.x || height != display.y) {
+        storage->SetInt(resizedKey, ImGui::GetFrameCount());
+    }
+    storage->SetFloat(widthKey, display.x);
+    storage->SetFloat(heightKey, display.y);
+    const bool resized = storage->GetInt(resizedKey, -1) == ImGui::GetFrameCount();
+    ImGui::SetNextWindowPos(ImVec2(display.x * 0.5f, display.y * 0.5f),
+                            resized ? ImGuiCond_Always : ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
 }
 
 bool enterPressed() {
