@@ -15,6 +15,10 @@ class PlatformWindow {
     // message for the user and `reason` to what SDL said went wrong.
     static std::unique_ptr<PlatformWindow> create(const std::string& title, std::string& failure,
                                                   std::string& reason);
+    static std::unique_ptr<PlatformWindow> create(const std::string& title, std::string& failure) {
+        std::string reason;
+        return create(title, failure, reason);
+    }
 
     ~PlatformWindow();
     PlatformWindow(const PlatformWindow&) = delete;
