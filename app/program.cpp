@@ -4,7 +4,6 @@
 #include "app/camera.h"
 #include "app/camera_drag.h"
 #include "app/frame.h"
-#include "app/frame_pacer.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
 #include "app/platform_window.h"
@@ -24,9 +23,11 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -40,12 +41,37 @@ std::string windowTitle() {
     return title;
 }
 
+// Events after which the picture may look different: all input, and whatever the window
+// system says about the window except that it moved.
+bool canChangePicture(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+        case SDL_TEXTINPUT:
+        case SDL_TEXTEDITING:
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEWHEEL:
+            return true;
+        case SDL_WINDOWEVENT:
+            return event.window.event != SDL_WINDOWEVENT_MOVED;
+        default:
+            return false;
+    }
+}
+
+std::int64_t counterNow() {
+    return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
+}
+
 }  // namespace
 
 Program::Program(std::unique_ptr<PlatformWindow> window)
     : window_(std::move(window)),
       host_(ui_.messages(), ui_.menu(), [this](const std::string& file) { sound_.play(file); }),
-      newGame_(world_, host_) {}
+      newGame_(world_, host_),
+      redraw_(static_cast<std::int64_t>(SDL_GetPerformanceFrequency()), counterNow()) {}
 
 Program::~Program() {
     // The scene's GL objects and the UI go while the context is still current.
@@ -63,8 +89,6 @@ bool Program::start() {
     ui_.menu().setGameItemsEnabled(false);
     window_->loadIcon(largeIconFile);
     window_->showMaximised();
-    pacer_ = std::make_unique<FramePacer>(static_cast<std::int64_t>(SDL_GetPerformanceFrequency()),
-                                          static_cast<std::int64_t>(SDL_GetPerformanceCounter()));
     return true;
 }
 
@@ -82,24 +106,48 @@ void Program::run() {
             SDL_WaitEvent(nullptr);
             continue;
         }
-        if (pacer_->idlePass(static_cast<std::int64_t>(SDL_GetPerformanceCounter()))) {
+        watchForChanges();
+        const RedrawPolicy::Step step = redraw_.step(counterNow());
+        if (step.draw) {
             drawFrame();
+            redraw_.setCaretClock(ui_.caretClock());
         } else {
-            waitForNextFrame();
+            waitForNextFrame(step.sleepSeconds);
         }
     }
 }
 
-// Waits for the next event or the frame deadline, whichever comes first. The event wait
-// has whole-millisecond resolution; the last fraction is slept so frames keep their rate.
-void Program::waitForNextFrame() {
-    const double remaining = pacer_->secondsUntilDue();
+// Waits for the next event, or at most `seconds` when given. The event wait has
+// whole-millisecond resolution; the last fraction is slept so frames keep their rate.
+void Program::waitForNextFrame(std::optional<double> seconds) {
+    if (!seconds) {
+        SDL_WaitEvent(nullptr);
+        return;
+    }
+    const double remaining = *seconds;
     const int wholeMilliseconds = static_cast<int>(remaining * 1000.0);
     if (wholeMilliseconds >= 1) {
         SDL_WaitEventTimeout(nullptr, wholeMilliseconds);
     } else if (remaining > 0.0) {
         std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
     }
+}
+
+// Changes that come from the rules or the dialogs rather than from an event (the last shell
+// landing, a message raised during a frame, a dialog closing) redraw too.
+void Program::watchForChanges() {
+    const std::array<bool, 4> now{gameExists_, world_.shotInProgress, ui_.modalOpen(),
+                                  newGame_.active()};
+    if (now != watched_) {
+        watched_ = now;
+        redraw_.pictureChanged();
+    }
+    redraw_.setShellsMoving(shellsMoving());
+}
+
+// Shells take their step in each drawn frame unless a dialog holds them.
+bool Program::shellsMoving() const {
+    return gameExists_ && !world_.setupInProgress && world_.shotInProgress && !ui_.modalOpen();
 }
 
 InputGate Program::inputGate() const {
@@ -113,6 +161,9 @@ InputGate Program::inputGate() const {
 }
 
 void Program::handleEvent(const SDL_Event& event) {
+    if (canChangePicture(event)) {
+        redraw_.pictureChanged();
+    }
     ui_.processEvent(event);
     switch (event.type) {
         case SDL_QUIT:
@@ -228,6 +279,7 @@ void Program::drawFrame() {
 }
 
 void Program::pressPanelButton(int buttonId) {
+    redraw_.pictureChanged();
     if (world_.shotInProgress || ui_.modalOpen()) {
         return;
     }
@@ -243,6 +295,7 @@ void Program::gameBuilt() {
 }
 
 void Program::runCommand(int commandId) {
+    redraw_.pictureChanged();
     switch (runMenuCommand(commandId, view_, ui_.menu(), glSwitches_)) {
         case ProgramRequest::None:
             break;

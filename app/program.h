@@ -2,11 +2,11 @@
 
 #include "app/app_host.h"
 #include "app/camera.h"
-#include "app/frame_pacer.h"
 #include "app/input_map.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
 #include "app/platform_window.h"
+#include "app/redraw_policy.h"
 #include "app/sound_player.h"
 #include "game/new_game.h"
 #include "game/world.h"
@@ -14,7 +14,9 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class SceneResources;
 
@@ -47,7 +49,9 @@ class Program {
     void handleMouse(const SDL_Event& event);
     void drawScene();
     void pressPanelButton(int buttonId);
-    void waitForNextFrame();
+    void waitForNextFrame(std::optional<double> seconds);
+    void watchForChanges();
+    bool shellsMoving() const;
     void gameBuilt();
     InputGate inputGate() const;
 
@@ -62,7 +66,9 @@ class Program {
     Camera camera_;
     MouseDrag drag_;
     CurrentContextSwitches glSwitches_;
-    std::unique_ptr<FramePacer> pacer_;
+    RedrawPolicy redraw_;
+    // What a frame shows besides what events change: game, shot, dialogs, new-game flow.
+    std::array<bool, 4> watched_{};
     bool gameExists_ = false;
     bool quit_ = false;
     int viewportWidth_ = -1;

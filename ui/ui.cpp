@@ -10,6 +10,7 @@
 #include <SDL.h>
 #include <imgui_impl_opengl2.h>
 #include <imgui_impl_sdl.h>
+#include <imgui_internal.h>
 
 #include <GL/gl.h>
 
@@ -202,6 +203,18 @@ bool Ui::wantsKeyboard() const {
 
 bool Ui::wantsMouse() const {
     return impl_->contextCreated && ImGui::GetIO().WantCaptureMouse;
+}
+
+std::optional<float> Ui::caretClock() const {
+    if (!impl_->contextCreated || !ImGui::GetIO().ConfigInputTextCursorBlink) {
+        return std::nullopt;
+    }
+    const ImGuiID active = ImGui::GetActiveID();
+    const ImGuiInputTextState* field = active != 0 ? ImGui::GetInputTextState(active) : nullptr;
+    if (field == nullptr) {
+        return std::nullopt;
+    }
+    return field->CursorAnim;
 }
 
 void Ui::beginFrame() {

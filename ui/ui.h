@@ -18,6 +18,7 @@
 #include "ui/panel_layout.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 struct SDL_Window;
@@ -50,6 +51,9 @@ class Ui {
     // menu, the panel or a dialog): the program then keeps the event from the game.
     bool wantsKeyboard() const;
     bool wantsMouse() const;
+    // The blink clock of the text field being edited (ImGui's, in seconds as of the last frame),
+    // or none when no caret blinks: the loop draws again when the caret next changes.
+    std::optional<float> caretClock() const;
 
     void beginFrame();
     // Renders what the frame's views drew with the current GL context; swap buffers after it.

@@ -131,6 +131,9 @@ class Session:
 
     def new_game(self):
         self.menu("File", "New")
+        self.fill_setup()
+
+    def fill_setup(self):
         path, _ = self.wait_for(r"Select Team", "team-a-dialog")
         # A team of no players is refused with a message; the dialog stays.
         rng = self.word(path, r"\(1")
@@ -150,6 +153,14 @@ class Session:
                             "floor-rejected")
         self.replace_field(field.centre[0], field.centre[1], "120")
         self.press_return_until(TEAM_LINE % "A", "game-started", box=self.team_line_box())
+
+    def key_after_idle(self):
+        """After a spell with nothing to draw, a key still shows its effect at once."""
+        time.sleep(3.0)
+        self.desk.key("Prior")
+        self.wait_for(r"P\w*ER\s*[0O]?11[.,]00", "key-after-idle", timeout=1.0,
+                      box=self.panel_box())
+        self.desk.key("Next")
 
     def menu_keeps_the_keys(self):
         """Alt+O opens Options from the keyboard; Page Up there is the menu's, not the
@@ -401,6 +412,7 @@ def main():
         session.shot("start")
         session.new_game()
         session.menu_keeps_the_keys()
+        session.key_after_idle()
         session.squeeze_the_window()
         session.look_down_on_the_arena()
         final = session.play()
