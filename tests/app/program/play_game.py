@@ -342,9 +342,6 @@ class Session:
                 self.aim_by_buttons(state, turret, power, path)
                 time.sleep(0.3)
                 self.desk.click(*self.panel_buttons(self.shot("fire-B"))["Shoot"])
-                # Off the button: its hover colour reaches into the team line and spoils reading it.
-                run("xdotool", "mousemove", str(self.x + self.width // 2),
-                    str(self.y + self.menu_height + 20))
             state["shots"] += 1
             time.sleep(1.0)
             self.shot("in-flight-%s" % team)
