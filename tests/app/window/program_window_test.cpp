@@ -285,4 +285,59 @@ TEST_F(ProgramWindow, FileExitQuits) {
     EXPECT_TRUE(program.quitting());
 }
 
+// Synthetic typing (auto-type, remote desktops, xdotool) can press and release a key, Shift
+// and Ctrl among them, several times between two frames. Every text field of the new-game
+// dialogs and a volley in flight take such bursts; the program must go on to the end.
+TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
+    const SDL_Keycode keys[] = {SDLK_LSHIFT,    SDLK_LCTRL, SDLK_LALT, SDLK_a, SDLK_1,
+                                SDLK_BACKSPACE, SDLK_LEFT,  SDLK_HOME, SDLK_z};
+    unsigned seed = 9;
+    const auto burst = [&] {
+        for (int event = 0; event < 24; ++event) {
+            seed = seed * 1103515245u + 12345u;
+            const SDL_Keycode sym = keys[(seed >> 16) % (sizeof keys / sizeof keys[0])];
+            SDL_Event press{};
+            press.type = SDL_KEYDOWN;
+            press.key.keysym.sym = sym;
+            press.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
+            // SDL keeps the modifier state itself when real keys arrive; these do not.
+            const SDL_Keymod mod = sym == SDLK_LSHIFT  ? KMOD_LSHIFT
+                                   : sym == SDLK_LCTRL ? KMOD_LCTRL
+                                   : sym == SDLK_LALT  ? KMOD_LALT
+                                                       : KMOD_NONE;
+            SDL_SetModState(mod);
+            program.handleEvent(press);
+            if (sym == SDLK_a || sym == SDLK_z) {
+                SDL_Event typed{};
+                typed.type = SDL_TEXTINPUT;
+                typed.text.text[0] = sym == SDLK_a ? 'A' : 'z';
+                program.handleEvent(typed);
+            }
+            press.type = SDL_KEYUP;
+            SDL_SetModState(KMOD_NONE);
+            program.handleEvent(press);
+            if (event % 6 == 5) {
+                frames();
+            }
+        }
+        frames(2);
+    };
+    program.runCommand(NewGameCommand);
+    int dialogs = 0;
+    for (; dialogs < 20 && program.world().setupInProgress; ++dialogs) {
+        frames(2);
+        burst();
+        // Whatever the storm typed, Enter moves on or raises a message that the next round closes.
+        key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    }
+    ASSERT_NE(program.world().currentTank(), nullptr);
+    EXPECT_GE(dialogs, 5);
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    for (int i = 0; i < 40 && program.world().shotInProgress; ++i) {
+        burst();
+    }
+    program.runCommand(ExitCommand);
+    EXPECT_TRUE(program.quitting());
+}
+
 }  // namespace
