@@ -1,22 +1,6 @@
 #pragma once
 
-// What the player can do to the current tank, from a key, a character or a panel button.
-enum class TankAction {
-    None,
-    Fire,
-    PowerUp,        // +1.0
-    PowerDown,      // -1.0
-    PowerUpFine,    // +0.1
-    PowerDownFine,  // -0.1
-    RaiseCannon,
-    LowerCannon,
-    TurretCounterClockwise,
-    TurretClockwise,
-    DriveForward,
-    DriveBackward,
-    TurnClockwise,
-    TurnCounterClockwise,
-};
+#include "game/tank_actions.h"
 
 // The keys the game listens to, independent of the windowing library.
 enum class GameKey {

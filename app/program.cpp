@@ -10,7 +10,7 @@
 #include "app/sdl_keys.h"
 #include "app/sound_player.h"
 #include "app/startup_failure.h"
-#include "app/tank_actions.h"
+#include "game/tank_actions.h"
 #include "app/viewport.h"
 #include "game/new_game.h"
 #include "game/world.h"

@@ -17,6 +17,10 @@ enum Camouflage : std::int32_t {
     Forest2Camouflage = 41,
 };
 
+// Who makes a player's moves: a person at the keyboard and mouse, or the computer at one
+// of three levels of skill.
+enum class PlayerControl : std::int32_t { Person, ComputerEasy, ComputerNormal, ComputerHard };
+
 class Player {
   public:
     Player() = default;
@@ -37,6 +41,7 @@ class Player {
     Tank* firstTank = nullptr;
     Tank* currentTank = nullptr;
     std::int32_t camouflage = Forest2Camouflage;
+    PlayerControl control = PlayerControl::Person;
 
   private:
     std::vector<std::unique_ptr<Tank>> ownedTanks_;

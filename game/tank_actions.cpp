@@ -1,4 +1,4 @@
-#include "app/tank_actions.h"
+#include "game/tank_actions.h"
 
 #include "game/aim.h"
 #include "game/drive.h"

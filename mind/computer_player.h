@@ -1,0 +1,33 @@
+#pragma once
+
+#include "game/random.h"
+#include "game/tank_actions.h"
+
+#include <cstdint>
+#include <vector>
+
+class GameWorld;
+
+// What a computer player does with one turn: switch a shield on first (when it chose
+// one), then the actions in order, each one a person could make with a key; the last fires.
+struct TurnPlan {
+    std::int32_t shieldKind = -1;  // the shield kind to switch on, or -1 for none
+    std::vector<TankAction> actions;
+};
+
+// Plans the turns of the computer players. It draws from a generator of its own, so
+// games of persons alone keep the game's random stream.
+class ComputerMind {
+  public:
+    explicit ComputerMind(std::uint32_t seed = 1) : random_(seed) {}
+
+    // The turn of the world's current tank, played at its player's level. Reads the
+    // world only; a person's player or no current tank gets an empty plan.
+    TurnPlan planTurn(const GameWorld& world);
+
+    // A new game: forgets what earlier volleys taught it.
+    void forgetGame();
+
+  private:
+    GameRandom random_;
+};
