@@ -32,9 +32,10 @@ struct InputGate {
     bool modalOpen = false;
     bool textFieldHasKeyboard = false;
     bool menuHasKeyboard = false;
+    bool computerPlays = false;  // the current tank is a computer player's
 
     bool keyboardReachesGame() const {
         return gameExists && !shotInProgress && !modalOpen && !textFieldHasKeyboard &&
-               !menuHasKeyboard;
+               !menuHasKeyboard && !computerPlays;
     }
 };

@@ -10,9 +10,9 @@
 #include "app/sdl_keys.h"
 #include "app/sound_player.h"
 #include "app/startup_failure.h"
-#include "game/tank_actions.h"
 #include "app/viewport.h"
 #include "game/new_game.h"
+#include "game/tank_actions.h"
 #include "game/world.h"
 #include "render/scene.h"
 #include "resources/asset_catalog.h"
@@ -71,6 +71,9 @@ Program::Program(std::unique_ptr<PlatformWindow> window)
     : window_(std::move(window)),
       host_(ui_.messages(), ui_.menu(), [this](const std::string& file) { sound_.play(file); }),
       newGame_(world_, host_),
+      // The mind keeps a random stream of its own, seeded apart from the game's.
+      mind_(static_cast<std::uint32_t>(SDL_GetPerformanceCounter())),
+      computer_([this](const GameWorld& world) { return mind_.planTurn(world); }),
       redraw_(static_cast<std::int64_t>(SDL_GetPerformanceFrequency()), counterNow()) {}
 
 Program::~Program() {
@@ -143,6 +146,12 @@ void Program::watchForChanges() {
         redraw_.pictureChanged();
     }
     redraw_.setShellsMoving(shellsMoving());
+    redraw_.setComputerActing(computer_.acting());
+}
+
+// A game is on screen and no new-game dialog is up.
+bool Program::gameReady() const {
+    return gameExists_ && !world_.setupInProgress && !newGame_.active();
 }
 
 // Shells take their step in each drawn frame unless a dialog holds them.
@@ -157,6 +166,7 @@ InputGate Program::inputGate() const {
     gate.modalOpen = ui_.modalOpen() || newGame_.active();
     gate.textFieldHasKeyboard = ui_.wantsKeyboard();
     gate.menuHasKeyboard = ui_.menuHasKeyboard();
+    gate.computerPlays = ComputerTurn::playsCurrentTank(world_);
     return gate;
 }
 
@@ -240,6 +250,9 @@ void Program::drawScene() {
 }
 
 void Program::drawFrame() {
+    computer_.update(
+        static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
+        gameReady(), ui_.modalOpen(), world_, host_);
     int width = 0;
     int height = 0;
     window_->drawableSize(width, height);
@@ -257,7 +270,9 @@ void Program::drawFrame() {
 
     int button = 0;
     if (gameExists_) {
-        button = ui_.drawStatusPanel(world_, host_.tankButtonsEnabled(), placeStatusPanel(client));
+        // Between a shot and the computer's next turn the buttons stay grey too.
+        const bool enabled = host_.tankButtonsEnabled() && !ComputerTurn::playsCurrentTank(world_);
+        button = ui_.drawStatusPanel(world_, enabled, placeStatusPanel(client));
         if (button != 0) {
             // The 3-D view gets the keyboard back after a click.
             ImGui::SetWindowFocus(nullptr);
@@ -280,7 +295,7 @@ void Program::drawFrame() {
 
 void Program::pressPanelButton(int buttonId) {
     redraw_.pictureChanged();
-    if (world_.shotInProgress || ui_.modalOpen()) {
+    if (world_.shotInProgress || ui_.modalOpen() || ComputerTurn::playsCurrentTank(world_)) {
         return;
     }
     applyTankAction(actionForPanelButton(buttonId), world_, host_);
@@ -300,9 +315,12 @@ void Program::runCommand(int commandId) {
         case ProgramRequest::None:
             break;
         case ProgramRequest::NewGame:
+            computer_.stop(host_);
+            mind_.forgetGame();
             newGame_.start();
             break;
         case ProgramRequest::Exit:
+            computer_.stop(host_);
             quit_ = true;
             break;
         case ProgramRequest::Help:
@@ -315,7 +333,10 @@ void Program::runCommand(int commandId) {
             SDL_OpenURL(websiteAddress);
             break;
         case ProgramRequest::Shields:
-            ui_.openShields(world_);
+            // A computer player switches its own shields on.
+            if (!ComputerTurn::playsCurrentTank(world_)) {
+                ui_.openShields(world_);
+            }
             break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/app_host.h"
 #include "app/camera.h"
+#include "app/computer_turn.h"
 #include "app/input_map.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
@@ -10,6 +11,7 @@
 #include "app/sound_player.h"
 #include "game/new_game.h"
 #include "game/world.h"
+#include "mind/computer_player.h"
 #include "ui/ui.h"
 
 #include <SDL.h>
@@ -52,6 +54,7 @@ class Program {
     void waitForNextFrame(std::optional<double> seconds);
     void watchForChanges();
     bool shellsMoving() const;
+    bool gameReady() const;
     void gameBuilt();
     InputGate inputGate() const;
 
@@ -61,6 +64,8 @@ class Program {
     GameWorld world_;
     AppHost host_;
     NewGameFlow newGame_;
+    ComputerMind mind_;
+    ComputerTurn computer_;
     std::unique_ptr<SceneResources> scene_;
     ViewSettings view_;
     Camera camera_;

@@ -42,7 +42,7 @@ void RedrawPolicy::setCaretClock(std::optional<float> clock) {
 
 RedrawPolicy::Step RedrawPolicy::step(std::int64_t now) {
     const bool caretDue = caretEdge_ && (!pacer_.hasCounter() || now >= *caretEdge_);
-    if (framesOwed_ == 0 && !shellsMoving_ && !caretDue) {
+    if (framesOwed_ == 0 && !shellsMoving_ && !computerActing_ && !caretDue) {
         Step idle;
         if (caretEdge_) {
             idle.sleepSeconds =

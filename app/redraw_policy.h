@@ -24,6 +24,8 @@ class RedrawPolicy {
     void pictureChanged();
     // Shells in flight take one step per drawn frame: while they move, every paced frame is drawn.
     void setShellsMoving(bool moving) { shellsMoving_ = moving; }
+    // A computer player moving its tank is seen moving: every paced frame is drawn meanwhile.
+    void setComputerActing(bool acting) { computerActing_ = acting; }
     // Called after each frame with ImGui's blink clock of the text field being edited (none when
     // no caret blinks): the next frame is due when the caret next appears or disappears.
     void setCaretClock(std::optional<float> clock);
@@ -41,6 +43,7 @@ class RedrawPolicy {
     std::int64_t frequency_;
     int framesOwed_ = settleFrames + 1;  // the first picture, then its settling
     bool shellsMoving_ = false;
+    bool computerActing_ = false;
     std::int64_t lastFrame_;
     std::optional<std::int64_t> caretEdge_;
 };

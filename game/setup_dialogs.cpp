@@ -91,8 +91,24 @@ void PlayerDialog::check(int buttonId) {
     }
 }
 
+void PlayerDialog::chooseLevel(int index) {
+    if (byComputer && index >= 0 && index < static_cast<int>(levelLabels.size())) {
+        level = index;
+    }
+}
+
+PlayerControl PlayerDialog::control() const {
+    if (!byComputer) {
+        return PlayerControl::Person;
+    }
+    constexpr PlayerControl levels[] = {PlayerControl::ComputerEasy, PlayerControl::ComputerNormal,
+                                        PlayerControl::ComputerHard};
+    return levels[level];
+}
+
 bool PlayerDialog::ok(Player& player, GameHost& host) const {
     copyName(player.name, name);
+    player.control = control();
     const std::uint32_t count = readUnsignedNumber(countText);
     player.tankCount = toCount(count);
     for (const CamouflageChoice& choice : camouflageChoices) {

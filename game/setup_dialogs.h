@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/roster.h"
+
 class GameHost;
 class Player;
 class Team;
@@ -77,11 +79,24 @@ class PlayerDialog {
     // Checks the radio button with this control id (27..31); other ids are ignored.
     void check(int buttonId);
 
+    // Who plays: a person, or the computer at a level that can be chosen only then.
+    static constexpr const char* playedByLabel = "Played by:";
+    static constexpr const char* personLabel = "Person";
+    static constexpr const char* computerLabel = "Computer";
+    static constexpr std::array<const char*, 3> levelLabels{"Easy", "Normal", "Hard"};
+    void playByPerson() { byComputer = false; }
+    void playByComputer() { byComputer = true; }
+    // Ignored unless the computer plays, or outside 0..2 (Easy, Normal, Hard).
+    void chooseLevel(int index);
+    PlayerControl control() const;
+
     std::string title;       // "Select player on Team <name>"
     std::string name;        // edit 19, focused
     std::string countText;   // edit 24
     std::string rangeText;   // static 26, "(1 to 4)"
     int checkedButton = 31;  // "Forest2"
+    bool byComputer = false;
+    int level = 1;  // "Normal"
 };
 
 // "IDD_AREASIZE_SEL": the side of the square floor.

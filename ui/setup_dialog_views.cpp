@@ -3,6 +3,8 @@
 #include "ui/dialog_frame.h"
 #include "ui/views.h"
 
+#include <SDL_scancode.h>
+
 #include <cstdint>
 
 namespace {
@@ -38,6 +40,82 @@ bool finishDialog(const OkAction& ok, const ModalContext& modal) {
     return open;
 }
 
+// A radio button whose first letter, underlined while Alt is held, picks it with Alt.
+bool mnemonicRadio(const char* label, bool active, bool enabled) {
+    ImGui::BeginDisabled(!enabled);
+    const bool clicked = ImGui::RadioButton(label, active);
+    if (ImGui::GetIO().KeyAlt) {
+        const ImGuiStyle& style = ImGui::GetStyle();
+        const float x =
+            ImGui::GetItemRectMin().x + ImGui::GetFrameHeight() + style.ItemInnerSpacing.x;
+        const float y = ImGui::GetItemRectMin().y + style.FramePadding.y + ImGui::GetFontSize();
+        ImGui::GetWindowDrawList()->AddLine(ImVec2(x, y),
+                                            ImVec2(x + ImGui::CalcTextSize(label, label + 1).x, y),
+                                            ImGui::GetColorU32(ImGuiCol_Text));
+    }
+    ImGui::EndDisabled();
+    return clicked;
+}
+
+// Alt with a choice's first letter picks it, as desktop dialogs do; the letter is not typed into
+// the field that has the keyboard. Synthesized typing can let Alt go before the frame that sees
+// the letter, so Alt down in the frame before counts too.
+void takeMnemonics(PlayerDialog& dialog) {
+    static bool altBefore = false;
+    ImGuiIO& io = ImGui::GetIO();
+    const bool alt = io.KeyAlt || altBefore;
+    altBefore = io.KeyAlt;
+    if (!alt) {
+        return;
+    }
+    const SDL_Scancode keys[] = {SDL_SCANCODE_P, SDL_SCANCODE_C, SDL_SCANCODE_E, SDL_SCANCODE_N,
+                                 SDL_SCANCODE_H};
+    bool taken = io.KeyAlt;
+    for (int i = 0; i < 5; ++i) {
+        if (!ImGui::IsKeyPressed(keys[i], false)) {
+            continue;
+        }
+        taken = true;
+        if (i == 0) {
+            dialog.playByPerson();
+        } else if (i == 1) {
+            dialog.playByComputer();
+        } else {
+            dialog.chooseLevel(i - 2);
+        }
+    }
+    if (taken) {
+        io.InputQueueCharacters.resize(0);
+    }
+}
+
+// "Played by:" and its choices, framed like the camouflage above them: the person on one row,
+// the computer and its levels on the next.
+void drawPlayedBy(PlayerDialog& dialog, float width) {
+    ImGui::Dummy(ImVec2(0.0f, 4.0f));
+    ImGui::TextUnformatted(PlayerDialog::playedByLabel);
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const float height =
+        ImGui::GetFrameHeight() * 2.0f + style.ItemSpacing.y + style.WindowPadding.y * 2.0f;
+    ImGui::BeginChild("##playedBy", ImVec2(width, height), true);
+    if (mnemonicRadio(PlayerDialog::personLabel, !dialog.byComputer, true)) {
+        dialog.playByPerson();
+    }
+    if (mnemonicRadio(PlayerDialog::computerLabel, dialog.byComputer, true)) {
+        dialog.playByComputer();
+    }
+    for (int i = 0; i < static_cast<int>(PlayerDialog::levelLabels.size()); ++i) {
+        ImGui::SameLine(0.0f, i == 0 ? 24.0f : 12.0f);
+        ImGui::PushID(i);
+        if (mnemonicRadio(PlayerDialog::levelLabels[static_cast<std::size_t>(i)], dialog.level == i,
+                          dialog.byComputer)) {
+            dialog.chooseLevel(i);
+        }
+        ImGui::PopID();
+    }
+    ImGui::EndChild();
+}
+
 }  // namespace
 
 bool drawTeamDialogView(TeamDialog& dialog, unsigned serial, const OkAction& ok,
@@ -59,6 +137,7 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     if (!beginDialog(dialog.title, "player", serial, nullptr)) {
         return true;
     }
+    takeMnemonics(dialog);
     const int focus = fieldToFocus();
     labelledField(PlayerDialog::nameLabel, "##playerName", dialog.name, nameCapacity, false, 0,
                   focus);
@@ -71,7 +150,8 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     ImGui::TextUnformatted(PlayerDialog::camouflageLabel);
     const float column = 72.0f;
     const ImVec2 picture(21.0f, 20.0f);
-    ImGui::BeginChild("##camouflage", ImVec2(column * 5.0f + 16.0f, 66.0f), true);
+    const float boxWidth = column * 5.0f + 16.0f;
+    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, 66.0f), true);
     const float left = ImGui::GetCursorPosX();
     const float top = ImGui::GetCursorPosY();
     for (std::size_t i = 0; i < camouflageChoices.size(); ++i) {
@@ -97,6 +177,7 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
         ImGui::PopID();
     }
     ImGui::EndChild();
+    drawPlayedBy(dialog, boxWidth);
     return finishDialog(ok, modal);
 }
 
