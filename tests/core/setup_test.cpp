@@ -80,30 +80,27 @@ TEST_F(NewGame, EachDialogChecksItsCountBeforeItsNameAndTheFloorItsLimits) {
     EXPECT_FLOAT_EQ(world.arena.floorCorners[1].x, 150.0f);
 }
 
-// Steps: p person, c computer, e/n/h a level, x a level that does not exist.
+// Steps: p person, c computer, e/n/h a level, x one that does not exist.
 TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
     using C = PlayerControl;
-    const struct {
-        const char* steps;
-        PlayerControl control;
-    } cases[] = {{"", C::Person},          {"h", C::Person},         {"c", C::ComputerNormal},
-                 {"ce", C::ComputerEasy},  {"chx", C::ComputerHard}, {"hcp", C::Person},
-                 {"cepc", C::ComputerEasy}};
-    Team team(0);
+    const std::pair<const char*, C> cases[] = {{"h", C::Person},
+                                               {"c", C::ComputerNormal},
+                                               {"ce", C::ComputerEasy},
+                                               {"chx", C::ComputerHard},
+                                               {"hcp", C::Person}};
+    const Team team(0);
     RecordingHost host;
-    for (const auto& c : cases) {
+    for (const auto& [steps, control] : cases) {
         Player player;
+        player.control = control == C::Person ? C::ComputerHard : C::Person;
         PlayerDialog dialog(team, player);
-        for (const char* s = c.steps; *s != '\0'; ++s) {
-            if (*s == 'p' || *s == 'c') {
-                *s == 'p' ? dialog.playByPerson() : dialog.playByComputer();
-            } else {
-                dialog.chooseLevel(*s == 'e' ? 0 : *s == 'n' ? 1 : *s == 'h' ? 2 : 3);
-            }
+        for (const char* s = steps; *s != '\0'; ++s) {
+            *s == 'p'   ? dialog.playByPerson()
+            : *s == 'c' ? dialog.playByComputer()
+                        : dialog.chooseLevel(static_cast<int>(std::string("enhx").find(*s)));
         }
-        player.control = c.control == C::Person ? C::ComputerHard : C::Person;
         ASSERT_TRUE(dialog.ok(player, host));
-        EXPECT_EQ(player.control, c.control) << c.steps;
+        EXPECT_EQ(player.control, control) << steps;
     }
 }
 
