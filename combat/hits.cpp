@@ -24,7 +24,7 @@ bool spheresIntersect(const Vec3& centreA, double radiusA, const Vec3& centreB, 
     return distanceBetween(centreA, centreB) <= radiusA + radiusB;
 }
 
-HitResult testTeamHit(const Shell& shell, Team& team) {
+TeamHit findTeamHit(const Shell& shell, const Team& team) {
     for (Player* player = team.firstPlayer; player != nullptr; player = player->next) {
         for (Tank* tank = player->firstTank; tank != nullptr; tank = tank->next) {
             if (tank->destroyed) {
@@ -33,21 +33,32 @@ HitResult testTeamHit(const Shell& shell, Team& team) {
             if (tank->shieldActive) {
                 if (spheresIntersect(shell.position, shellSphereRadius, tank->position,
                                      shieldRadius)) {
-                    tank->shieldStrength -= shieldWearPerHit;
-                    if (tank->shieldStrength <= 0.0f) {
-                        tank->shieldActive = false;
-                    }
-                    return ShieldHit;
+                    return {ShieldHit, tank};
                 }
                 continue;
             }
             if (boxesOverlap(shell.box, tank->box)) {
-                tank->destroyed = true;
-                return TankDestroyed;
+                return {TankDestroyed, tank};
             }
         }
     }
-    return NoHit;
+    return {};
+}
+
+HitResult applyTeamHit(const TeamHit& hit) {
+    if (hit.result == ShieldHit) {
+        hit.tank->shieldStrength -= shieldWearPerHit;
+        if (hit.tank->shieldStrength <= 0.0f) {
+            hit.tank->shieldActive = false;
+        }
+    } else if (hit.result == TankDestroyed) {
+        hit.tank->destroyed = true;
+    }
+    return hit.result;
+}
+
+HitResult testTeamHit(const Shell& shell, Team& team) {
+    return applyTeamHit(findTeamHit(shell, team));
 }
 
 HitResult testPrizeHit(const Shell& shell, const Prize& prize) {

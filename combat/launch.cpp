@@ -96,6 +96,14 @@ void liftBox(Shell& shell, const Tank& tank) {
     syncCorners(shell);
 }
 
+void loadShell(Shell& shell, const Tank& tank, int cannon) {
+    shell.lateralOffset = tank.cannons[cannon].lateralOffset;
+    shell.timeStep = Shell::timeStepPerFrame;
+    resetBox(shell);
+    launchShell(shell, tank, tank.heading + tank.turretAngle);
+    liftBox(shell, tank);
+}
+
 int launchVolley(GameWorld& world) {
     return launchVolley(world, allocateShell);
 }
@@ -105,7 +113,6 @@ int launchVolley(GameWorld& world, const ShellAllocator& allocate) {
     if (tank == nullptr) {
         return 0;
     }
-    const std::int32_t azimuth = tank->heading + tank->turretAngle;
     const int cannons = std::min(tank->cannonCount, Tank::maxCannons);
     int launched = 0;
     for (int i = 0; i < cannons; ++i) {
@@ -117,11 +124,7 @@ int launchVolley(GameWorld& world, const ShellAllocator& allocate) {
         if (!shell) {
             break;
         }
-        shell->lateralOffset = tank->cannons[i].lateralOffset;
-        shell->timeStep = Shell::timeStepPerFrame;
-        resetBox(*shell);
-        launchShell(*shell, *tank, azimuth);
-        liftBox(*shell, *tank);
+        loadShell(*shell, *tank, i);
         world.shells[slot] = std::move(shell);
         ++world.shellsInFlight;
         ++launched;

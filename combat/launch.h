@@ -25,7 +25,11 @@ std::unique_ptr<Shell> allocateShell();
 int launchVolley(GameWorld& world);
 int launchVolley(GameWorld& world, const ShellAllocator& allocate);
 
-// The steps of one launch, in the order launchVolley runs them.
+// Readies the shell of the tank's cannon (0-based) for its first frame, as a volley
+// launches it; trial shots of a computer player use it on copies.
+void loadShell(Shell& shell, const Tank& tank, int cannon);
+
+// The steps of one launch, in the order loadShell runs them.
 
 // The cube of half side 0.24 about the origin, with its corners and faces.
 void resetBox(Shell& shell);

@@ -18,24 +18,6 @@ int shellsInTable(const GameWorld& world) {
     return world.shellsInFlight < shellSlotCount ? world.shellsInFlight : shellSlotCount;
 }
 
-HitResult testTargets(GameWorld& world, const Shell& shell, Team** prizeOwner) {
-    HitResult result = testTeamHit(shell, world.teamA);
-    if (result != NoHit) {
-        return result;
-    }
-    result = testTeamHit(shell, world.teamB);
-    if (result != NoHit) {
-        return result;
-    }
-    for (Team* team : {&world.teamA, &world.teamB}) {
-        if (team->prize && testPrizeHit(shell, *team->prize) == PrizeHit) {
-            *prizeOwner = team;
-            return PrizeHit;
-        }
-    }
-    return NoHit;
-}
-
 // Ends the shell in the slot; the volley's last shell hands the turn on.
 void endShell(GameWorld& world, GameHost& host, int slot) {
     removeShell(world, slot);
@@ -45,6 +27,25 @@ void endShell(GameWorld& world, GameHost& host, int slot) {
 }
 
 }  // namespace
+
+ShellTarget findShellTarget(const GameWorld& world, const Shell& shell) {
+    for (const Team* team : {&world.teamA, &world.teamB}) {
+        const TeamHit hit = findTeamHit(shell, *team);
+        if (hit.result != NoHit) {
+            return {hit, -1};
+        }
+    }
+    for (const Team* team : {&world.teamA, &world.teamB}) {
+        if (team->prize && testPrizeHit(shell, *team->prize) == PrizeHit) {
+            return {{}, team->index};
+        }
+    }
+    return {};
+}
+
+bool shellLands(const GameWorld& world, const Shell& shell) {
+    return shell.position.y <= 0.0f || boxesOverlap(shell.box, world.arena.barrier.bounds);
+}
 
 void removeShell(GameWorld& world, int slot) {
     const int count = shellsInTable(world);
@@ -69,16 +70,15 @@ void updateShells(GameWorld& world, GameHost& host, ShellPainter& painter) {
         shell->flightTime += shell->timeStep;
         updatePosition(*shell);
 
-        Team* prizeOwner = nullptr;
-        const HitResult hit = testTargets(world, *shell, &prizeOwner);
-        if (hit != NoHit) {
+        const ShellTarget hit = findShellTarget(world, *shell);
+        if (hit.result() != NoHit) {
             playTaunt(world.random, host);
-            if (hit == TankDestroyed) {
+            if (hit.prizeTeam >= 0) {
+                (hit.prizeTeam == 0 ? world.teamA : world.teamB).prize.reset();
+            } else if (applyTeamHit(hit.tankHit) == TankDestroyed) {
                 if (Tank* shooter = world.currentTank()) {
                     ++shooter->kills;
                 }
-            } else if (hit == PrizeHit) {
-                prizeOwner->prize.reset();
             }
             endShell(world, host, i);
             host.readoutsChanged();
@@ -86,9 +86,7 @@ void updateShells(GameWorld& world, GameHost& host, ShellPainter& painter) {
         }
 
         painter.paintShell(*shell);
-        if (shell->position.y <= 0.0f) {
-            endShell(world, host, i);
-        } else if (boxesOverlap(shell->box, world.arena.barrier.bounds)) {
+        if (shellLands(world, *shell)) {
             endShell(world, host, i);
         } else {
             ++i;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "combat/hits.h"
 #include "combat/shell.h"
 
 class GameHost;
@@ -18,6 +19,18 @@ class ShellPainter {
 // reached the floor or the barrier. When the last shell of the volley ends, the turn passes,
 // once.
 void updateShells(GameWorld& world, GameHost& host, ShellPainter& painter);
+
+// What a shell meets where it is now, in the order the volley tests them: team A's tanks,
+// team B's, then the prizes. Changes nothing.
+struct ShellTarget {
+    TeamHit tankHit;     // a tank or its shield
+    int prizeTeam = -1;  // else the index of the team whose prize was hit
+    HitResult result() const { return prizeTeam >= 0 ? PrizeHit : tankHit.result; }
+};
+ShellTarget findShellTarget(const GameWorld& world, const Shell& shell);
+
+// A shell that met nothing ends when it reaches the floor or the barrier.
+bool shellLands(const GameWorld& world, const Shell& shell);
 
 // Hands each flying shell to the painter without advancing it (used while a modal dialog is open).
 void paintShellsPaused(const GameWorld& world, ShellPainter& painter);

@@ -131,7 +131,7 @@ void approachTank(Tank& tank, const Tank& blocker, DriveDirection direction) {
     moveBy(tank, direction, gap - approachMargin);
 }
 
-void approachDivider(GameWorld& world, Tank& tank, DriveDirection direction) {
+void approachDivider(const GameWorld& world, Tank& tank, DriveDirection direction) {
     const Box& divider = world.arena.divider.bounds;
     float gap = world.currentTeam->index == 0
                     ? std::fabs(std::fabs(tank.box.xmin) - std::fabs(divider.xmax))
@@ -174,11 +174,10 @@ void clampToArena(const GameWorld& world, Tank& tank) {
     tank.syncCorners();
 }
 
-void driveStep(GameWorld& world, GameHost& host, Tank& tank, DriveDirection direction) {
+bool stepWithinLimits(const GameWorld& world, Tank& tank, DriveDirection direction) {
     if (++tank.mileage > Tank::maxMileage) {
         tank.mileage = Tank::maxMileage;
-        host.readoutsChanged();
-        return;
+        return false;
     }
     Tank trial = tank;
     moveBy(trial, direction, world.stepLength);
@@ -193,6 +192,14 @@ void driveStep(GameWorld& world, GameHost& host, Tank& tank, DriveDirection dire
         approachDivider(world, tank, direction);
     } else {
         moveBy(tank, direction, world.stepLength);
+    }
+    return true;
+}
+
+void driveStep(GameWorld& world, GameHost& host, Tank& tank, DriveDirection direction) {
+    if (!stepWithinLimits(world, tank, direction)) {
+        host.readoutsChanged();
+        return;
     }
     if (direction == Forward && world.currentTeam->prize != nullptr) {
         pickUpPrize(world, host);

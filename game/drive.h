@@ -23,6 +23,11 @@ void turnCounterClockwise(Tank& tank);
 
 // The building blocks of a step.
 
+// The step's mileage and move, stopped short by a team mate of the current team or the
+// divider, before any prize pickup and the floor's edge. Returns false, moving nothing,
+// beyond the mileage limit. A computer player tries steps with it on copies.
+bool stepWithinLimits(const GameWorld& world, Tank& tank, DriveDirection direction);
+
 // Moves position, corners and box by distance along the heading's axis.
 void moveBy(Tank& tank, DriveDirection direction, float distance);
 // The first placed, live tank of the team (roster order), other than the tank itself
@@ -34,7 +39,7 @@ Tank* findNearestBlockingTeamMate(const Tank& tank, const Team& team, DriveDirec
 // Moves the tank up to the blocker, stopping 0.01 short.
 void approachTank(Tank& tank, const Tank& blocker, DriveDirection direction);
 // Moves the tank up to the divider, stopping 0.01 short (or backing off to 0.01).
-void approachDivider(GameWorld& world, Tank& tank, DriveDirection direction);
+void approachDivider(const GameWorld& world, Tank& tank, DriveDirection direction);
 bool overlapsDivider(const GameWorld& world, const Tank& tank);
 // Pulls a tank that stepped over the floor's edge back flush with it.
 void clampToArena(const GameWorld& world, Tank& tank);

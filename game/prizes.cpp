@@ -13,38 +13,31 @@ namespace {
 
 constexpr int maxPlacementRepeats = 5000;
 
-void givePrize(Prize& prize, Tank& tank, GameHost& host) {
-    switch (prize.kind) {
+}  // namespace
+
+const char* grantPrize(std::int32_t kind, Tank& tank) {
+    switch (kind) {
         case WeakShieldPrize:
             ++tank.weakShields;
-            host.showMessage("Congratulations! You just picked up a weak shield", powerUpCaption);
-            break;
+            return "Congratulations! You just picked up a weak shield";
         case MediumShieldPrize:
             ++tank.mediumShields;
-            host.showMessage("Congratulations! You just picked up a medium strength shield",
-                             powerUpCaption);
-            break;
+            return "Congratulations! You just picked up a medium strength shield";
         case StrongShieldPrize:
             ++tank.strongShields;
-            host.showMessage("Congratulations! You just picked up a strong shield", powerUpCaption);
-            break;
+            return "Congratulations! You just picked up a strong shield";
         case CannonPrize:
             if (tank.cannonCount < Tank::maxCannons) {
                 tank.cannons[tank.cannonCount].camouflage = tank.cannons[0].camouflage;
                 ++tank.cannonCount;
                 tank.layOutCannons();
-                host.showMessage("Congratulations! You just received another cannon for your tank.",
-                                 powerUpCaption);
-            } else {
-                host.showMessage("Sorry. Your tank can't hold any more cannons.", powerUpCaption);
+                return "Congratulations! You just received another cannon for your tank.";
             }
-            break;
+            return "Sorry. Your tank can't hold any more cannons.";
         default:
-            break;
+            return nullptr;
     }
 }
-
-}  // namespace
 
 Tank* findTankOnPrize(const Prize& prize, const Team& team) {
     Tank* found = nullptr;
@@ -89,7 +82,9 @@ void pickUpPrize(GameWorld& world, GameHost& host) {
     if (tank == nullptr) {
         return;
     }
-    givePrize(*team.prize, *tank, host);
+    if (const char* message = grantPrize(team.prize->kind, *tank)) {
+        host.showMessage(message, powerUpCaption);
+    }
     updateShieldsMenuItem(world, host);
     team.prize.reset();  // a cannon prize is used up even when it did not fit
 }

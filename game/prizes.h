@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class GameHost;
 class GameRandom;
 class GameWorld;
@@ -9,6 +11,10 @@ class Team;
 
 // The messages of a pickup, all shown with this caption.
 inline constexpr const char* powerUpCaption = "PowerUp";
+
+// Gives the prize's effect to the tank and returns the message that tells of it (null for
+// an unknown kind).
+const char* grantPrize(std::int32_t kind, Tank& tank);
 
 // The first placed, live tank of the team (roster order) whose box overlaps the prize.
 Tank* findTankOnPrize(const Prize& prize, const Team& team);

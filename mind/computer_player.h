@@ -1,9 +1,12 @@
 #pragma once
 
 #include "game/random.h"
+#include "game/tank.h"
 #include "game/tank_actions.h"
+#include "mind/bracketing.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class GameWorld;
@@ -13,6 +16,10 @@ class GameWorld;
 struct TurnPlan {
     std::int32_t shieldKind = -1;  // the shield kind to switch on, or -1 for none
     std::vector<TankAction> actions;
+    // The serial of the tank aimed at, or -1 when there was none to aim at.
+    std::int32_t targetSerial = -1;
+    // The current tank as the actions before the shot leave it.
+    std::optional<Tank> aimed;
 };
 
 // Plans the turns of the computer players. It draws from a generator of its own, so
@@ -29,5 +36,9 @@ class ComputerMind {
     void forgetGame();
 
   private:
+    // The enemy tanks worth aiming at, the likeliest first.
+    std::vector<const Tank*> targetsFor(const GameWorld& world, const Tank& shooter) const;
+
     GameRandom random_;
+    Bracketing bracketing_;
 };

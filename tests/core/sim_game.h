@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "combat/flight.h"
@@ -46,6 +47,9 @@ class SimGame {
              world().teamB.tankTotal);
         checkTanks();
     }
+
+    // When set, plays each turn up to the shot in place of the scripted player.
+    std::function<void(GameWorld&, GameHost&)> turnPlayer;
 
     // Plays turns until "Game Over", a failed check or the cap.
     void play(int maxTurns) {
@@ -232,7 +236,7 @@ class SimGame {
             return fail("the turn is with no live tank");
         const size_t messagesBefore = host.messages.size();
         actions_.clear();
-        randomActions();
+        turnPlayer ? turnPlayer(w, host) : randomActions();
 
         const size_t buttonCallsBefore = host.buttonStates.size();
         const size_t soundsBefore = host.sounds.size();

@@ -1,0 +1,115 @@
+#include "mind/aim_search.h"
+
+#include "combat/trial_shot.h"
+#include "game/world.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double radiansPerDegree = 0.017453292519943295;
+constexpr float lowestPower = 0.1f;
+constexpr float fullPower = 100.0f;
+constexpr int bisections = 16;
+
+// Middle elevations first: they clear the barrier and team mates with the least power.
+constexpr int elevationOrder[] = {-45, -38, -52, -31, -59, -24, -66, -17, -73, -10, -80, -4};
+
+int wrapDegrees(long degrees) {
+    return static_cast<int>(((degrees % 360) + 360) % 360);
+}
+
+// A shell's end along the bearing, measured from the target: positive beyond it.
+double rangeError(const Vec3& end, const Tank& target, double bearing) {
+    const double a = bearing * radiansPerDegree;
+    return (end.x - target.position.x) * -std::cos(a) + (end.z - target.position.z) * std::sin(a);
+}
+
+struct Probe {
+    const GameWorld& world;
+    const Tank& target;
+    Tank tank;  // fires one shell from the turret's centre line
+    double bearing;
+
+    // The power whose shell comes down on the target at this elevation, if full power reaches.
+    std::optional<float> power(int elevation) {
+        tank.elevation = elevation;
+        float low = lowestPower;
+        float high = fullPower;
+        if (shoot(high) < 0.0) {
+            return std::nullopt;
+        }
+        for (int i = 0; i < bisections; ++i) {
+            const float mid = 0.5f * (low + high);
+            const double error = shoot(mid);
+            if (std::isnan(error)) {
+                return mid;
+            }
+            (error < 0.0 ? low : high) = mid;
+        }
+        return 0.5f * (low + high);
+    }
+
+    // The range error of one shell at the power; NaN when it meets the target.
+    double shoot(float power) {
+        tank.power = power;
+        const ShellFate fate = traceShell(world, tank, 0);
+        if (fate.target.tankHit.tank != nullptr &&
+            fate.target.tankHit.tank->serial == target.serial) {
+            return std::nan("");
+        }
+        return rangeError(fate.end, target, bearing);
+    }
+};
+
+bool better(const VolleyOutcome& a, const VolleyOutcome& b) {
+    if (a.clean() != b.clean()) {
+        return a.clean();
+    }
+    return a.onTarget > b.onTarget;
+}
+
+}  // namespace
+
+double bearingDegrees(const Tank& from, const Tank& to) {
+    const double dx = to.position.x - from.position.x;
+    const double dz = to.position.z - from.position.z;
+    return std::atan2(dz, -dx) / radiansPerDegree;
+}
+
+std::optional<AimChoice> searchAim(const GameWorld& world, const Tank& shooter,
+                                   const Tank& target) {
+    const double bearing = bearingDegrees(shooter, target);
+    const long azimuth = std::lround(bearing);
+    const int turret = wrapDegrees(azimuth - shooter.heading);
+
+    Probe probe{world, target, shooter, static_cast<double>(azimuth)};
+    probe.tank.turretAngle = turret;
+    probe.tank.cannons[0].lateralOffset = 0.0f;
+
+    std::optional<AimChoice> best;
+    std::vector<TankAction> scratch;
+    for (int elevation : elevationOrder) {
+        const std::optional<float> power = probe.power(elevation);
+        if (!power) {
+            continue;
+        }
+        // The reachable powers nearest the found one, outwards.
+        for (float offset : {0.0f, 0.1f, -0.1f, 0.2f, -0.2f, 0.3f, -0.3f}) {
+            AimChoice choice{Aim{turret, elevation, *power + offset}, shooter, {}};
+            scratch.clear();
+            stepAimTo(choice.aimed, choice.aim, scratch);
+            choice.outcome = tryVolley(world, choice.aimed, target);
+            if (!best || better(choice.outcome, best->outcome)) {
+                best = choice;
+            }
+            if (choice.outcome.full()) {
+                return best;
+            }
+            if (choice.outcome.onTarget == 0 && offset == 0.0f) {
+                break;  // not near enough for small changes to help
+            }
+        }
+    }
+    return best;
+}

@@ -1,0 +1,36 @@
+#include "mind/volley.h"
+
+#include "combat/trial_shot.h"
+#include "game/world.h"
+
+#include <algorithm>
+
+namespace {
+
+bool inTeam(const Team& team, const Tank* tank) {
+    bool found = false;
+    forEachTank(team, [&](const Tank& t) { found = found || &t == tank; });
+    return found;
+}
+
+}  // namespace
+
+VolleyOutcome tryVolley(const GameWorld& world, const Tank& shooter, const Tank& target) {
+    VolleyOutcome outcome;
+    const Team& own = *world.currentTeam;
+    const int cannons = std::min(shooter.cannonCount, Tank::maxCannons);
+    for (int i = 0; i < cannons; ++i) {
+        const ShellFate fate = traceShell(world, shooter, i);
+        ++outcome.shells;
+        const Tank* met = fate.target.tankHit.tank;
+        if (met != nullptr && met->serial == target.serial) {
+            ++outcome.onTarget;
+        } else if ((met != nullptr && inTeam(own, met)) || fate.target.prizeTeam == own.index) {
+            ++outcome.onFriends;
+        }
+        outcome.end.x += fate.end.x / static_cast<float>(cannons);
+        outcome.end.y += fate.end.y / static_cast<float>(cannons);
+        outcome.end.z += fate.end.z / static_cast<float>(cannons);
+    }
+    return outcome;
+}

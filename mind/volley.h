@@ -1,0 +1,21 @@
+#pragma once
+
+#include "game/geometry.h"
+
+class GameWorld;
+class Tank;
+
+// What a volley fired by the tank as it stands would do, shell by shell, in the world as it
+// is now.
+struct VolleyOutcome {
+    int shells = 0;
+    int onTarget = 0;   // shells whose first contact is the target or its shield
+    int onFriends = 0;  // shells that would strike the shooter's team or its prize first
+    Vec3 end{};         // where the shells end, on average
+    bool clean() const { return onFriends == 0; }
+    bool full() const { return clean() && shells > 0 && onTarget == shells; }
+};
+
+// The shooter is a copy of the world's current tank, aimed (and perhaps driven) as the
+// plan will leave it; its team is the world's current team.
+VolleyOutcome tryVolley(const GameWorld& world, const Tank& shooter, const Tank& target);

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "combat/shields.h"
+#include "mind/computer_player.h"
+#include "tests/core/sim_game.h"
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__OPTIMIZE__) == 0
+constexpr int gameScale = 5;  // the sanitizer build plays a fifth of the games
+#else
+constexpr int gameScale = 1;
+#endif
+
+void setControl(Team& team, PlayerControl control) {
+    for (Player* p = team.firstPlayer; p != nullptr; p = p->next)
+        p->control = control;
+}
+
+// Plays the plan through the key actions; returns a complaint, or "" when the shot is made
+// by keys alone and leaves the tank as the plan promised.
+int drives = 0;  // plans that drove onto a prize
+
+std::string playPlan(const TurnPlan& plan, GameWorld& world, GameHost& host, bool fireToo) {
+    if (plan.actions.empty() || plan.actions.back() != TankAction::Fire || !plan.aimed)
+        return "a plan does not end with a shot";
+    Tank& tank = *world.currentTank();
+    if (plan.shieldKind >= 0 && !activateShield(tank, plan.shieldKind))
+        return "a plan chose a shield the tank cannot switch on";
+    for (size_t i = 0; i + 1 < plan.actions.size(); ++i) {
+        if (plan.actions[i] == TankAction::None || plan.actions[i] == TankAction::Fire)
+            return "a plan holds an action no key makes before its shot";
+        applyTankAction(plan.actions[i], world, host);
+    }
+    const Tank& p = *plan.aimed;
+    if (tank.position != p.position || tank.heading != p.heading ||
+        tank.turretAngle != p.turretAngle || tank.elevation != p.elevation ||
+        tank.power != p.power || tank.mileage != p.mileage || tank.cannonCount != p.cannonCount ||
+        tank.weakShields + tank.mediumShields + tank.strongShields !=
+            p.weakShields + p.mediumShields + p.strongShields)
+        return "the keys left the tank other than the plan promised";
+    // The mind drives only to take its team's prize.
+    const bool drove =
+        std::count(plan.actions.begin(), plan.actions.end(), TankAction::DriveForward);
+    if (drove && world.currentTeam->prize != nullptr)
+        return "a drive planned onto the prize missed it";
+    drives += drove;
+    if (fireToo)
+        applyTankAction(TankAction::Fire, world, host);
+    return "";
+}
+
+struct LevelCase {
+    PlayerControl level;
+    const char* name;
+    int volleys;  // allowed to hit
+    double rate;  // at least this share of placements
+};
+
+// One tank each, placed by the game's own new-game code; the computer fires at team B's
+// tank from team A's until a volley reaches it, a person's tank answering with nothing.
+TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
+    const LevelCase cases[] = {{PlayerControl::ComputerHard, "hard", 1, 0.95},
+                               {PlayerControl::ComputerNormal, "normal", 5, 0.90},
+                               {PlayerControl::ComputerEasy, "easy", 10, 0.75}};
+    const int placements = 200;
+    for (const LevelCase& c : cases) {
+        int hits = 0, firstVolleyHits = 0;
+        double worstMs = 0;
+        for (int seed = 1; seed <= placements; ++seed) {
+            CombatScene scene;
+            scene.world.random.seed(seed);
+            runNewGame(scene.world, scene.host, {{1}, {1}, 120 + seed * 37 % 181});
+            GameWorld& w = scene.world;
+            setControl(w.teamA, c.level);
+            ComputerMind mind(seed);
+            Tank& target = *w.teamB.firstPlayer->firstTank;
+            for (int volley = 1; volley <= c.volleys; ++volley) {
+                w.currentTeam = &w.teamA;
+                const auto start = std::chrono::steady_clock::now();
+                const TurnPlan plan = mind.planTurn(w);
+                worstMs = std::max(worstMs, std::chrono::duration<double, std::milli>(
+                                                std::chrono::steady_clock::now() - start)
+                                                .count());
+                ASSERT_EQ(plan.targetSerial, target.serial) << c.name << " seed " << seed;
+                ASSERT_EQ(playPlan(plan, w, scene.host, true), "") << c.name << " seed " << seed;
+                const float shieldBefore = target.shieldActive ? target.shieldStrength : 0.0f;
+                scene.runVolley();
+                if (target.destroyed ||
+                    (target.shieldActive ? target.shieldStrength : 0.0f) < shieldBefore) {
+                    ++hits;
+                    firstVolleyHits += volley == 1;
+                    break;
+                }
+            }
+        }
+        std::printf(
+            "%-6s hits within %2d volleys: %5.1f%% (first volley %5.1f%%), slowest plan "
+            "%.1f ms\n",
+            c.name, c.volleys, 100.0 * hits / placements, 100.0 * firstVolleyHits / placements,
+            worstMs);
+        EXPECT_GE(hits, c.rate * placements) << c.name;
+    }
+    std::printf("plans that drove onto the team's prize: %d\n", drives);
+    EXPECT_GT(drives, 0);
+}
+
+// Whole games between computer players, checked frame by frame by the simulated game;
+// hard against easy with each level on either side in turn.
+TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
+    const PlayerControl levels[] = {PlayerControl::ComputerEasy, PlayerControl::ComputerNormal,
+                                    PlayerControl::ComputerHard};
+    int hardWins = 0, hardGames = 0;
+    unsigned seed = 0;
+    for (PlayerControl a : levels) {
+        for (PlayerControl b : levels) {
+            const bool hardEasy =
+                (a == PlayerControl::ComputerHard) != (b == PlayerControl::ComputerHard) &&
+                (a == PlayerControl::ComputerEasy || b == PlayerControl::ComputerEasy);
+            const int games = hardEasy ? 50 / gameScale : 2;
+            for (int g = 0; g < games; ++g) {
+                SimGame game(++seed);
+                game.setUp();
+                setControl(game.world().teamA, a);
+                setControl(game.world().teamB, b);
+                ComputerMind mind(seed);
+                std::string complaint;
+                game.turnPlayer = [&](GameWorld& w, GameHost& host) {
+                    const std::string c = playPlan(mind.planTurn(w), w, host, false);
+                    if (complaint.empty())
+                        complaint = c;
+                };
+                game.play(1000);
+                ASSERT_EQ(game.failure() + complaint, "") << "seed " << seed << "\n" << game.log();
+                ASSERT_TRUE(game.gameOver()) << "seed " << seed << "\n" << game.log();
+                if (hardEasy) {
+                    ++hardGames;
+                    const Team& winner = *game.world().currentTeam;
+                    hardWins += (winner.index == 0 ? a : b) == PlayerControl::ComputerHard;
+                }
+            }
+        }
+    }
+    std::printf("hard beat easy in %d of %d games\n", hardWins, hardGames);
+    EXPECT_GE(hardWins, 0.8 * hardGames);
+}
+
+}  // namespace
