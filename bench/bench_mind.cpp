@@ -1,0 +1,84 @@
+// Prints how long a computer player takes to decide a turn, over many seeded positions:
+// games of every size built by the game's own new-game flow, each side's first tank at
+// each level.
+
+#include "game/host.h"
+#include "game/new_game.h"
+#include "game/world.h"
+#include "mind/computer_player.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+class QuietHost : public GameHost {
+  public:
+    void showMessage(const std::string&, const std::string&) override {}
+    void playSound(const std::string&) override {}
+    void readoutsChanged() override {}
+    void setTankButtonsEnabled(bool) override {}
+    void setShieldsMenuEnabled(bool) override {}
+};
+
+// A new game of 1..4 players a team with 1..4 tanks each, on a floor of 120..300.
+bool buildGame(GameWorld& world, GameHost& host, unsigned seed) {
+    world.random.seed(seed);
+    NewGameFlow flow(world, host);
+    flow.start();
+    while (flow.active()) {
+        if (TeamDialog* d = flow.teamDialog()) {
+            d->countText = std::to_string(1 + seed % 4);
+        } else if (PlayerDialog* d = flow.playerDialog()) {
+            d->countText = std::to_string(1 + (seed / 4) % 4);
+        } else if (ArenaSizeDialog* d = flow.arenaSizeDialog()) {
+            d->lengthText = std::to_string(120 + seed * 37 % 181);
+        }
+        if (flow.pressOk() == NewGameFlow::OkResult::Rejected) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main() {
+    const PlayerControl levels[] = {PlayerControl::ComputerEasy, PlayerControl::ComputerNormal,
+                                    PlayerControl::ComputerHard};
+    const char* names[] = {"easy", "normal", "hard"};
+    const unsigned positions = 400;
+    for (int level = 0; level < 3; ++level) {
+        std::vector<double> ms;
+        for (unsigned seed = 1; seed <= positions; ++seed) {
+            GameWorld world;
+            QuietHost host;
+            if (!buildGame(world, host, seed)) {
+                std::fprintf(stderr, "seed %u: the new game was refused\n", seed);
+                return 1;
+            }
+            for (Team* team : {&world.teamA, &world.teamB}) {
+                world.currentTeam = team;
+                world.currentPlayer()->control = levels[level];
+                ComputerMind mind(seed);
+                const auto start = std::chrono::steady_clock::now();
+                const TurnPlan plan = mind.planTurn(world);
+                const auto end = std::chrono::steady_clock::now();
+                ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+                if (plan.actions.empty()) {
+                    std::fprintf(stderr, "seed %u: no plan\n", seed);
+                    return 1;
+                }
+            }
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf(
+            "computer player (%s), %zu decisions: median %.2f ms, 99th percentile %.2f "
+            "ms, worst %.2f ms (target under 20 ms)\n",
+            names[level], ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+    }
+    return 0;
+}
