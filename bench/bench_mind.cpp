@@ -53,6 +53,7 @@ int main() {
     const unsigned positions = 400;
     for (int level = 0; level < 3; ++level) {
         std::vector<double> ms;
+        std::size_t longest = 0;
         for (unsigned seed = 1; seed <= positions; ++seed) {
             GameWorld world;
             QuietHost host;
@@ -68,6 +69,7 @@ int main() {
                 const TurnPlan plan = mind.planTurn(world);
                 const auto end = std::chrono::steady_clock::now();
                 ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+                longest = std::max(longest, plan.actions.size());
                 if (plan.actions.empty()) {
                     std::fprintf(stderr, "seed %u: no plan\n", seed);
                     return 1;
@@ -77,8 +79,9 @@ int main() {
         std::sort(ms.begin(), ms.end());
         std::printf(
             "computer player (%s), %zu decisions: median %.2f ms, 99th percentile %.2f "
-            "ms, worst %.2f ms (target under 20 ms)\n",
-            names[level], ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+            "ms, worst %.2f ms (target under 20 ms); longest plan %zu actions\n",
+            names[level], ms.size(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(),
+            longest);
     }
     return 0;
 }

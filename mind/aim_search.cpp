@@ -10,19 +10,13 @@ namespace {
 constexpr double radiansPerDegree = 0.017453292519943295;
 constexpr float lowestPower = 0.1f;
 constexpr float fullPower = 100.0f;
-constexpr int bisections = 16;
+constexpr int bisections = 12;
 
 // Middle elevations first: they clear the barrier and team mates with the least power.
 constexpr int elevationOrder[] = {-45, -38, -52, -31, -59, -24, -66, -17, -73, -10, -80, -4};
 
 int wrapDegrees(long degrees) {
     return static_cast<int>(((degrees % 360) + 360) % 360);
-}
-
-// A shell's end along the bearing, measured from the target: positive beyond it.
-double rangeError(const Vec3& end, const Tank& target, double bearing) {
-    const double a = bearing * radiansPerDegree;
-    return (end.x - target.position.x) * -std::cos(a) + (end.z - target.position.z) * std::sin(a);
 }
 
 struct Probe {
@@ -58,24 +52,18 @@ struct Probe {
             fate.target.tankHit.tank->serial == target.serial) {
             return std::nan("");
         }
-        return rangeError(fate.end, target, bearing);
+        return missOf(fate.end, target, bearing).along;
     }
 };
 
-bool better(const VolleyOutcome& a, const VolleyOutcome& b) {
-    if (a.clean() != b.clean()) {
-        return a.clean();
-    }
-    return a.onTarget > b.onTarget;
-}
-
-}  // namespace
-
+// The horizontal bearing from one tank to another, as heading plus turret.
 double bearingDegrees(const Tank& from, const Tank& to) {
     const double dx = to.position.x - from.position.x;
     const double dz = to.position.z - from.position.z;
     return std::atan2(dz, -dx) / radiansPerDegree;
 }
+
+}  // namespace
 
 std::optional<AimChoice> searchAim(const GameWorld& world, const Tank& shooter,
                                    const Tank& target) {
@@ -100,7 +88,7 @@ std::optional<AimChoice> searchAim(const GameWorld& world, const Tank& shooter,
             scratch.clear();
             stepAimTo(choice.aimed, choice.aim, scratch);
             choice.outcome = tryVolley(world, choice.aimed, target);
-            if (!best || better(choice.outcome, best->outcome)) {
+            if (!best || betterVolley(choice.outcome, best->outcome)) {
                 best = choice;
             }
             if (choice.outcome.full()) {

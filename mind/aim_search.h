@@ -16,13 +16,10 @@ struct AimChoice {
     VolleyOutcome outcome;
 };
 
-// The horizontal bearing from one tank to another, in the degrees of heading plus turret.
-double bearingDegrees(const Tank& from, const Tank& to);
-
 // Searches, by flying trial shells through the world, for the aim whose whole volley
 // reaches the target without striking the shooter's own team first. Elevations are tried
 // from the middle outwards, the power for each found by bisection on where the shell ends,
 // then the reachable powers about it; it stops at the first aim whose every shell reaches
-// the target. Otherwise it returns the best clean aim, or the nearest miss when no shell
-// can reach; none when the target lies beyond full power at every elevation.
+// the target. Otherwise it returns the aim with the most shells on the target, clean ones
+// first; none when full power falls short of the target at every elevation.
 std::optional<AimChoice> searchAim(const GameWorld& world, const Tank& shooter, const Tank& target);

@@ -15,8 +15,6 @@ namespace {
 // that a turn is decided within a frame or two.
 constexpr std::size_t targetsTried = 3;
 
-constexpr double radiansPerDegree = 0.017453292519943295;
-
 std::int32_t strongestShield(const Tank& tank) {
     for (std::int32_t kind = StrongShield; kind >= WeakShield; --kind) {
         if (shieldsHeld(tank, kind) > 0) {
@@ -72,7 +70,7 @@ TurnPlan ComputerMind::planTurn(const GameWorld& world) {
     const std::vector<const Tank*> targets = targetsFor(world, tank);
     for (std::size_t i = 0; i < targets.size() && i < targetsTried; ++i) {
         std::optional<AimChoice> choice = searchAim(world, tank, *targets[i]);
-        if (choice && (!best || choice->outcome.onTarget > best->outcome.onTarget)) {
+        if (choice && (!best || betterVolley(choice->outcome, best->outcome))) {
             best = choice;
             target = targets[i];
         }
@@ -92,12 +90,9 @@ TurnPlan ComputerMind::planTurn(const GameWorld& world) {
         if (player->control != PlayerControl::ComputerHard) {
             // Where this volley will come down, to correct the next one from.
             const VolleyOutcome outcome = tryVolley(world, tank, *target);
-            const double a = (tank.heading + tank.turretAngle) * radiansPerDegree;
-            const double dx = outcome.end.x - target->position.x;
-            const double dz = outcome.end.z - target->position.z;
-            bracketing_.remember(tank.serial, target->serial, error,
-                                 -dx * std::cos(a) + dz * std::sin(a),
-                                 dx * std::sin(a) + dz * std::cos(a), outcome.onTarget > 0);
+            const Miss miss = missOf(outcome.end, *target, tank.heading + tank.turretAngle);
+            bracketing_.remember(tank.serial, target->serial, error, miss.along, miss.across,
+                                 outcome.onTarget > 0);
         }
     }
     plan.aimed = tank;

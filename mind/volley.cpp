@@ -4,6 +4,7 @@
 #include "game/world.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -14,6 +15,20 @@ bool inTeam(const Team& team, const Tank* tank) {
 }
 
 }  // namespace
+
+Miss missOf(const Vec3& end, const Tank& target, double azimuth) {
+    const double a = azimuth * 0.017453292519943295;
+    const double dx = end.x - target.position.x;
+    const double dz = end.z - target.position.z;
+    return {-dx * std::cos(a) + dz * std::sin(a), dx * std::sin(a) + dz * std::cos(a)};
+}
+
+bool betterVolley(const VolleyOutcome& a, const VolleyOutcome& b) {
+    if (a.clean() != b.clean()) {
+        return a.clean();
+    }
+    return a.onTarget > b.onTarget;
+}
 
 VolleyOutcome tryVolley(const GameWorld& world, const Tank& shooter, const Tank& target) {
     VolleyOutcome outcome;
