@@ -51,6 +51,8 @@ std::vector<const Tank*> ComputerMind::targetsFor(const GameWorld& world,
 
 TurnPlan ComputerMind::planTurn(const GameWorld& world) {
     TurnPlan plan;
+    lastAimed_.reset();
+    lastTarget_ = -1;
     const Player* player = world.currentPlayer();
     if (player == nullptr || player->currentTank == nullptr ||
         player->control == PlayerControl::Person) {
@@ -86,7 +88,7 @@ TurnPlan ComputerMind::planTurn(const GameWorld& world) {
         aim.power =
             std::min(100.0f, std::max(0.1f, static_cast<float>(aim.power * (1.0 + error.power))));
         stepAimTo(tank, aim, plan.actions);
-        plan.targetSerial = target->serial;
+        lastTarget_ = target->serial;
         if (player->control != PlayerControl::ComputerHard) {
             // Where this volley will come down, to correct the next one from.
             const VolleyOutcome outcome = tryVolley(world, tank, *target);
@@ -95,7 +97,7 @@ TurnPlan ComputerMind::planTurn(const GameWorld& world) {
                                  outcome.onTarget > 0);
         }
     }
-    plan.aimed = tank;
+    lastAimed_ = tank;
     plan.actions.push_back(TankAction::Fire);
     return plan;
 }

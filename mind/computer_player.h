@@ -16,10 +16,6 @@ class GameWorld;
 struct TurnPlan {
     std::int32_t shieldKind = -1;  // the shield kind to switch on, or -1 for none
     std::vector<TankAction> actions;
-    // The serial of the tank aimed at, or -1 when there was none to aim at.
-    std::int32_t targetSerial = -1;
-    // The current tank as the actions before the shot leave it.
-    std::optional<Tank> aimed;
 };
 
 // Plans the turns of the computer players. It draws from a generator of its own, so
@@ -35,10 +31,17 @@ class ComputerMind {
     // A new game: forgets what earlier volleys taught it.
     void forgetGame();
 
+    // What the last plan expects: the current tank as its actions before the shot leave
+    // it (none for an empty plan), and the serial of the tank it aimed at (-1 for none).
+    const std::optional<Tank>& lastAimed() const { return lastAimed_; }
+    std::int32_t lastTarget() const { return lastTarget_; }
+
   private:
     // The enemy tanks worth aiming at, the likeliest first.
     std::vector<const Tank*> targetsFor(const GameWorld& world, const Tank& shooter) const;
 
     GameRandom random_;
     Bracketing bracketing_;
+    std::optional<Tank> lastAimed_;
+    std::int32_t lastTarget_ = -1;
 };

@@ -24,8 +24,9 @@ int drives = 0;  // plans that drove onto a prize
 
 // Plays the plan through the key actions; returns a complaint, or "" when the shot is made
 // by keys alone and leaves the tank as the plan promised.
-std::string playPlan(const TurnPlan& plan, GameWorld& world, GameHost& host, bool fireToo) {
-    if (plan.actions.empty() || plan.actions.back() != TankAction::Fire || !plan.aimed)
+std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, bool fireToo) {
+    const TurnPlan plan = mind.planTurn(world);
+    if (plan.actions.empty() || plan.actions.back() != TankAction::Fire || !mind.lastAimed())
         return "a plan does not end with a shot";
     Tank& tank = *world.currentTank();
     if (plan.shieldKind >= 0 && !activateShield(tank, plan.shieldKind))
@@ -35,7 +36,7 @@ std::string playPlan(const TurnPlan& plan, GameWorld& world, GameHost& host, boo
             return "a plan holds an action no key makes before its shot";
         applyTankAction(plan.actions[i], world, host);
     }
-    const Tank& p = *plan.aimed;
+    const Tank& p = *mind.lastAimed();
     if (tank.position != p.position || tank.heading != p.heading ||
         tank.turretAngle != p.turretAngle || tank.elevation != p.elevation ||
         tank.power != p.power || tank.mileage != p.mileage || tank.cannonCount != p.cannonCount ||
@@ -79,9 +80,8 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
             Tank& target = *w.teamB.firstPlayer->firstTank;
             for (int volley = 1; volley <= c.volleys; ++volley) {
                 w.currentTeam = &w.teamA;
-                const TurnPlan plan = mind.planTurn(w);
-                ASSERT_EQ(plan.targetSerial, target.serial) << c.name << " seed " << seed;
-                ASSERT_EQ(playPlan(plan, w, scene.host, true), "") << c.name << " seed " << seed;
+                ASSERT_EQ(playPlan(mind, w, scene.host, true), "") << c.name << " seed " << seed;
+                ASSERT_EQ(mind.lastTarget(), target.serial) << c.name << " seed " << seed;
                 const float shieldBefore = target.shieldActive ? target.shieldStrength : 0.0f;
                 scene.runVolley();
                 if (target.destroyed ||
@@ -121,7 +121,7 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
                 ComputerMind mind(seed);
                 std::string complaint;
                 game.turnPlayer = [&](GameWorld& w, GameHost& host) {
-                    const std::string c = playPlan(mind.planTurn(w), w, host, false);
+                    const std::string c = playPlan(mind, w, host, false);
                     if (complaint.empty())
                         complaint = c;
                 };
