@@ -68,7 +68,8 @@ TEST_F(ComputerTurnTest, PlanLandsInOrderAndFiresTwoToFourSecondsAfterItsStart) 
 TEST_F(ComputerTurnTest, ModalPausesNewGameStopsAndPersonsOrFinishedGamesAreLeftAlone) {
     newGame(PlayerControl::ComputerEasy);
     world.currentTank()->weakShields = 1;
-    plan = TurnPlan{WeakShield, {A::PowerUp, A::PowerUp, A::PowerUp, A::Fire}};
+    plan.shieldKind = WeakShield;
+    plan.actions = {A::PowerUp, A::PowerUp, A::PowerUp, A::Fire};
     frames(0.7);
     EXPECT_TRUE(world.currentTank()->shieldActive && world.currentTank()->weakShields == 0);
     EXPECT_TRUE(frames(3.0, true).empty());
