@@ -1,7 +1,7 @@
-"""Installs the game into a staging folder as a packager would (DESTDIR), validates its
-desktop entry and metainfo, starts the installed command from an unrelated folder on the
-virtual display, checks that the game found its files and that File > Exit ends it with
-status 0, then uninstalls and checks that no file is left."""
+"""Installs the game into a staging folder as a packager would (DESTDIR), validates what it
+installed, starts the installed command from an unrelated folder on the virtual display
+(it must find its help file) and leaves it by File > Exit, then uninstalls: no file may
+be left."""
 
 import os
 import subprocess
@@ -17,49 +17,38 @@ def check(condition, message):
         raise Failure(message)
 
 
-def check_tree(build, usr):
-    for command in (["desktop-file-validate", usr + "/share/applications/krellmont.desktop"],
-                    ["appstreamcli", "validate", "--no-net",
-                     usr + "/share/metainfo/org.example.krellmont.metainfo.xml"]):
-        result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        check(result.returncode == 0, "%s: %s" % (command[0], result.stdout.decode()))
-    wanted = set(os.listdir(build + "/run")) - {"krellmont"}
-    data = set(os.listdir(usr + "/share/krellmont"))
-    check(wanted == data, "data folder and run folder differ in %s" % sorted(wanted ^ data))
-    icons = [usr + "/share/icons/hicolor/%dx%d/apps/krellmont.png" % (s, s)
-             for s in (16, 32, 48, 64, 128, 256)]
-    sizes = subprocess.check_output(["identify", "-format", "%m%w ", *icons]).split()
-    check(sizes == [b"PNG16", b"PNG32", b"PNG48", b"PNG64", b"PNG128", b"PNG256"],
-          "theme icons: %s" % sizes)
-    check(os.path.isfile(usr + "/share/man/man6/krellmont.6.gz"), "no manual page")
-
-
-def play_installed(command, shots, elsewhere):
-    session = Session(command, shots, cwd=elsewhere, record_audio=False)
-    try:
-        path, text = session.wait_for(r"File", "started")
-        check("missing" not in text.lower(), "a file was missing: %s" % text)
-        session.menu("Help")
-        below_the_bar = (session.x, session.y + 25, session.x + 400, session.y + 200)
-        session.desk.click(*session.word(session.shot("menu"), r"Help", below_the_bar).centre)
-        path, text = session.wait_for(r"goal", "help")  # the help's first section
-        session.menu("File", "Exit")
-        status = session.proc.wait(timeout=15)
-        check(status == 0, "Exit ended the game with status %d" % status)
-    except (Failure, subprocess.TimeoutExpired):
-        session.shot("failure")
-        raise
-    finally:
-        session.stop()
-
-
 def main(build, source, shots):
     with tempfile.TemporaryDirectory() as stage, tempfile.TemporaryDirectory() as elsewhere:
         env = dict(os.environ, DESTDIR=stage)
+        usr = stage + "/usr"
         subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], env=env, check=True,
                        stdout=subprocess.DEVNULL)
-        check_tree(build, stage + "/usr")
-        play_installed(stage + "/usr/bin/krellmont", shots, elsewhere)
+        subprocess.run(["desktop-file-validate", usr + "/share/applications/krellmont.desktop"],
+                       check=True)
+        subprocess.run(["appstreamcli", "validate", "--no-net",
+                        usr + "/share/metainfo/org.example.krellmont.metainfo.xml"], check=True,
+                       stdout=subprocess.DEVNULL)
+        wanted = set(os.listdir(build + "/run")) - {"krellmont"}
+        data = set(os.listdir(usr + "/share/krellmont"))
+        check(wanted == data, "data folder and run folder differ in %s" % sorted(wanted ^ data))
+        icons = [usr + "/share/icons/hicolor/%dx%d/apps/krellmont.png" % (s, s)
+                 for s in (16, 32, 48, 64, 128, 256)]
+        sizes = subprocess.check_output(["identify", "-format", "%m%w ", *icons]).split()
+        check(sizes == [b"PNG16", b"PNG32", b"PNG48", b"PNG64", b"PNG128", b"PNG256"],
+              "theme icons: %s" % sizes)
+        check(os.path.isfile(usr + "/share/man/man6/krellmont.6.gz"), "no manual page")
+
+        session = Session(usr + "/bin/krellmont", shots, cwd=elsewhere, record_audio=False)
+        try:
+            session.key("alt+h", "h")
+            session.wait_for(r"goal", "help")  # the help's first section
+            session.exit()
+        except Failure:
+            session.shot("failure")
+            raise
+        finally:
+            session.stop()
+
         subprocess.run(["cmake", "-DBUILD_DIR=" + build, "-DPREFIX=/usr", "-P",
                         source + "/dist/uninstall.cmake"], env=env, check=True,
                        stdout=subprocess.DEVNULL)
