@@ -4,6 +4,7 @@
 #include "ui/font_files.h"
 
 #include <GL/gl.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <imgui.h>
 
@@ -171,6 +172,12 @@ TEST_F(ProgramWindow, PanelFontsAreArialAtTheirPixelHeights) {
         sizes += font->ConfigData->FontDataSize == int(bold.size()) ? "b " : " ";
     }
     EXPECT_EQ(sizes, "15 18 21 18b 23b 12 27b 30b ");
+    // Names typed in accented Latin, Greek or Cyrillic show as typed in dialogs and team line.
+    for (const ImFont* font : {fonts[0], fonts[2]}) {
+        for (ImWchar letter : {0x0151, 0x03A9, 0x0416}) {  // ő Ω Ж
+            EXPECT_NE(font->FindGlyphNoFallback(letter), nullptr) << letter;
+        }
+    }
 }
 
 // Text positions are the glyph origins; boxes are the buttons' frames.
@@ -249,6 +256,7 @@ TEST_F(ProgramWindow, WhileAShellFliesKeysAndButtonsDoNothing) {
     newGame();
     key(SDLK_RETURN, SDL_SCANCODE_RETURN);
     ASSERT_TRUE(program.world().shotInProgress);
+    EXPECT_TRUE(Mix_Playing(0)) << "the cannon is heard";
     key(SDLK_UP, SDL_SCANCODE_UP);
     text("w");
     click(656, 551);  // Raise
@@ -262,21 +270,81 @@ struct CommandCase {
 };
 struct RunCommand : ProgramWindow, ::testing::WithParamInterface<CommandCase> {};
 
+// The check marks (Wireframe, Solid, Texture, Arena, current Tank, antialiasing Polygons) and
+// the GL state each command leaves.
 TEST_P(RunCommand, LeavesTheProgramInItsState) {
     program.runCommand(GetParam().command);
     frames(3);
-    char state[64];
-    std::snprintf(state, sizeof state, "quit %d modal %d keys %d", program.quitting(),
-                  program.ui().modalOpen(), program.ui().wantsKeyboard());
+    std::string checked;
+    for (int id : {WireframeCommand, SolidShadingCommand, TextureMappingCommand,
+                   CenterOfArenaCommand, CurrentTankCommand, AntialiasingCommand}) {
+        checked += program.ui().menu().isChecked(id) ? "WSTATP"[checked.size()] : '-';
+    }
+    GLint mode[2] = {};
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    char state[96];
+    std::snprintf(state, sizeof state, "quit %d modal %d keys %d %s lines %d texture %d",
+                  program.quitting(), program.ui().modalOpen(), program.ui().wantsKeyboard(),
+                  checked.c_str(), mode[0] == GL_LINE, glIsEnabled(GL_TEXTURE_2D));
     EXPECT_STREQ(state, GetParam().state);
 }
-INSTANTIATE_TEST_SUITE_P(Each, RunCommand,
-                         ::testing::Values(CommandCase{ExitCommand, "quit 1 modal 0 keys 0"},
-                                           CommandCase{NewGameCommand, "quit 0 modal 1 keys 1"},
-                                           CommandCase{AboutCommand, "quit 0 modal 1 keys 1"},
-                                           CommandCase{ShieldsCommand, "quit 0 modal 1 keys 1"},
-                                           CommandCase{HelpCommand, "quit 0 modal 0 keys 1"},
-                                           CommandCase{WireframeCommand, "quit 0 modal 0 keys 0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Each, RunCommand,
+    ::testing::Values(
+        CommandCase{ExitCommand, "quit 1 modal 0 keys 0 --T-T- lines 0 texture 1"},
+        CommandCase{NewGameCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        CommandCase{AboutCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        CommandCase{ShieldsCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        CommandCase{HelpCommand, "quit 0 modal 0 keys 1 --T-T- lines 0 texture 1"},
+        CommandCase{WireframeCommand, "quit 0 modal 0 keys 0 W---T- lines 1 texture 0"},
+        CommandCase{SolidShadingCommand, "quit 0 modal 0 keys 0 -S--T- lines 0 texture 0"},
+        CommandCase{CenterOfArenaCommand, "quit 0 modal 0 keys 0 --TA-- lines 0 texture 1"},
+        CommandCase{AntialiasingCommand, "quit 0 modal 0 keys 0 --T-TP lines 0 texture 1"},
+        CommandCase{0, "quit 0 modal 0 keys 0 --T-T- lines 0 texture 1"}));
+
+// Each message box takes one key; the About box takes no Escape.
+TEST_F(ProgramWindow, BoxesCloseOneAtATimeByTheirKeys) {
+    for (const char* text : {"first", "second", "third"}) {
+        program.ui().messages().push(text, "Game Over");
+    }
+    program.runCommand(AboutCommand);
+    frames(2);
+    std::string left;
+    for (SDL_Keycode sym : {SDLK_RETURN, SDLK_ESCAPE, SDLK_RETURN, SDLK_ESCAPE, SDLK_RETURN}) {
+        key(sym, SDL_GetScancodeFromKey(sym));
+        left += std::to_string(program.ui().messages().size()) +
+                (program.ui().modalOpen() ? "m " : " ");
+    }
+    EXPECT_EQ(left, "2m 1m 0m 0m 0 ");
+}
+
+// Text goes to the focused field within its limits; a refused OK keeps the dialog under its
+// message, and the field has the keyboard again once the message is gone.
+TEST_F(ProgramWindow, NewGameDialogsTakeWhatIsTypedWithinTheirLimits) {
+    program.runCommand(NewGameCommand);
+    frames(2);
+    text("Crimson Tide Armoured Brigade");  // over the selected proposal, cut at 23 bytes
+    key(SDLK_TAB, SDL_SCANCODE_TAB);
+    text("0");
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    ASSERT_EQ(program.ui().messages().size(), 1u);
+    EXPECT_EQ(program.ui().messages().front().text,
+              "Number of players must be 1 to 4.\nPlease re-enter values and try again");
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    text("2");
+    for (int dialog = 0; dialog < 5; ++dialog) {  // team A, its two players, team B, its player
+        key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+        frames(2);
+    }
+    text("2x5-0.");  // only the digits get in
+    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    frames(2);
+    const GameWorld& world = program.world();
+    ASSERT_NE(world.currentTank(), nullptr);
+    EXPECT_STREQ(world.teamA.name, "Crimson Tide Armoured B");
+    EXPECT_EQ(world.teamA.playerCount, 2);
+    EXPECT_EQ(world.arena.halfSide, 125.0f);
+}
 
 TEST_F(ProgramWindow, FileExitQuits) {
     click(20, 9);
