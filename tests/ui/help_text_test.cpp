@@ -35,8 +35,9 @@ TEST(HelpText, SectionsFollowTheirTitlesAndOddLinesAreTolerated) {
 }
 
 // Each file is loaded as the Help command would; what loads is drawn headless through every
-// section, and no window may ask for more vertices than the 16-bit index limit, nor, since only
-// the visible part is drawn, anywhere near it.
+// section: no window may ask for more vertices than the 16-bit index limit, nor, since only the
+// visible part is drawn, anywhere near it, and the lines shown hold every character of the last
+// section, blanks aside.
 TEST(HelpFile, OddFilesFailCleanlyOrDrawOnlyTheirVisiblePart) {
     std::string binary(65536, '\0'), paragraph = "# Long\n", atLimit(1 << 20, 'w');
     for (std::size_t i = 0; i < atLimit.size(); ++i) {
@@ -46,57 +47,41 @@ TEST(HelpFile, OddFilesFailCleanlyOrDrawOnlyTheirVisiblePart) {
     for (int i = 0; i < 300; ++i) {  // 300 lines of 80 characters and no blank line
         paragraph += std::string(39, 'w') + ' ' + std::string(39, 'i') + " \n";
     }
-    const struct {
-        const char* name;
-        std::string text;  // written to the file unless the name is a path of its own
-        bool loads;
-        std::size_t sections;
-    } cases[] = {
-        {"no-such-dir/krellmont.hlp", "", false, 0},
-        {"/", "", false, 0},  // a folder opens but cannot be read
-        {"empty.hlp", "", true, 0},
-        {"binary.hlp", binary, true, 0},
-        {"paragraph.hlp", paragraph, true, 1},
-        {"limit.hlp", atLimit, true, 1},
-        {"huge.hlp", atLimit + "x", false, 0},
+    const std::pair<std::string, std::string> files[] = {
+        {"", ""}, {"binary", binary}, {"paragraph", paragraph}, {"limit", atLimit}};
+    const auto printed = [](const char* from, const char* to) {
+        return std::count_if(from, to, [](char c) { return c != ' ' && c != '\n'; });
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string path = c.name;
-        if (path.find('/') == std::string::npos) {
-            path = ::testing::TempDir() + c.name;
-            std::ofstream(path, std::ios::binary) << c.text;
-        }
+    for (const auto& [name, text] : files) {
+        std::ofstream(testing::TempDir() + "odd.hlp", std::ios::binary) << text;
         HelpViewerState help;
-        ASSERT_EQ(loadHelpFile(path, help.document), c.loads);
-        std::remove(path.c_str());
-        if (!c.loads) {
-            continue;
-        }
-        EXPECT_TRUE(c.sections == 0 || help.document.sections.size() == c.sections);
+        ASSERT_TRUE(loadHelpFile(testing::TempDir() + "odd.hlp", help.document)) << name;
         ImGuiHarness ui;
         int mostVertices = 0;
         for (std::size_t i = 0; i < std::max<std::size_t>(1, help.document.sections.size()); ++i) {
             help.selected = static_cast<int>(i);
             ui.frames(2, [&] { drawHelpViewerView(help); });
-            const ImDrawData* drawn = ImGui::GetDrawData();
-            for (int list = 0; list < drawn->CmdListsCount; ++list) {
-                mostVertices = std::max(mostVertices, drawn->CmdLists[list]->VtxBuffer.Size);
+            for (int list = 0; list < ImGui::GetDrawData()->CmdListsCount; ++list) {
+                mostVertices =
+                    std::max(mostVertices, ImGui::GetDrawData()->CmdLists[list]->VtxBuffer.Size);
             }
         }
-        EXPECT_LT(mostVertices, 20000);
-        // The lines shown hold every character of the last section drawn, blanks aside.
-        const std::string& body =
-            help.document.sections.empty() ? std::string() : help.document.sections.back().body;
-        const auto printed = [](const char* from, const char* to) {
-            return std::count_if(from, to,
-                                 [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
-        };
+        EXPECT_LT(mostVertices, 20000) << name;
+        const std::string body =
+            help.document.sections.empty() ? "" : help.document.sections.back().body;
         long shown = 0;
         for (const HelpLine& line : help.lines) {
             shown += printed(body.data() + line.begin, body.data() + line.end);
         }
-        EXPECT_EQ(shown, printed(body.data(), body.data() + body.size()));
+        EXPECT_EQ(shown, printed(body.data(), body.data() + body.size())) << name;
     }
+    HelpDocument none;
+    std::ofstream(testing::TempDir() + "huge") << atLimit << 'x';
+    for (const std::string& path :
+         {std::string("/nonexistent/x.hlp"), std::string("/"), testing::TempDir() + "huge"}) {
+        EXPECT_FALSE(loadHelpFile(path, none)) << path;  // "/" opens but cannot be read
+    }
+    std::remove((testing::TempDir() + "odd.hlp").c_str());
+    std::remove((testing::TempDir() + "huge").c_str());
     EXPECT_EQ(helpFailedMessage("krellmont.hlp"), "Failed to open 'krellmont.hlp'");
 }

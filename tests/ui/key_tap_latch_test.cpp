@@ -9,10 +9,7 @@ TEST(KeyTapLatch, ATapBetweenTwoFramesIsReleasedOnlyAfterAFrameSawItDown) {
     EXPECT_TRUE(latch.holdBack(40, false));  // a repeated release stays with it
     EXPECT_EQ(latch.releaseHeld(), std::vector<int>{40});
     EXPECT_TRUE(latch.releaseHeld().empty());
-}
-
-TEST(KeyTapLatch, KeysHeldAcrossAFrameAndOtherKeysPassStraightThrough) {
-    KeyTapLatch latch;
+    // Keys held across a frame and other keys pass straight through.
     EXPECT_FALSE(latch.holdBack(40, true));
     latch.releaseHeld();                      // a frame began with the key down
     EXPECT_FALSE(latch.holdBack(40, false));  // its release goes through at once

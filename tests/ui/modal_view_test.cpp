@@ -1,4 +1,4 @@
-// What the program's window test cannot reach: a tank with shields, and the help viewer's focus.
+// What the program's window test cannot reach: a tank with shields.
 #include "combat/shields.h"
 #include "game/world.h"
 #include "imgui_harness.h"
@@ -28,18 +28,4 @@ TEST(ShieldsDialogView, OkAppliesTheChoiceAndEscapeCancels) {
     EXPECT_TRUE(tank.shieldActive);
     EXPECT_EQ(tank.shieldKind, MediumShield);
     EXPECT_EQ(tank.mediumShields, 1);
-}
-
-TEST(HelpViewer, HoldsTheKeysWhileFocusedAndLetsGoWhenTheViewIsClicked) {
-    ImGuiHarness ui;
-    HelpViewerState help;
-    help.document = parseHelpText("Contents\n\n# Keys\nEnter fires.\n");
-    const auto draw = [&] { drawHelpViewerView(help); };
-    ui.frames(2, draw);
-    EXPECT_TRUE(help.focused);
-    ImGui::GetIO().MousePos = ImVec2(5.0f, 5.0f);  // the 3-D view, outside the viewer
-    ui.frame(draw);
-    ImGui::GetIO().MouseDown[0] = true;
-    ui.frames(2, draw);
-    EXPECT_FALSE(help.focused);
 }

@@ -250,6 +250,8 @@ TEST_F(ProgramWindow, KeysAndLettersReachTheTankOnlyWithoutADialog) {
     program.runCommand(HelpCommand);
     frames(2);
     EXPECT_EQ(tryKeys(), "-48 2");
+    click(5, 300);  // the 3-D view beside the help viewer takes the keys back
+    EXPECT_EQ(tryKeys(), "-49 3");
 }
 
 TEST_F(ProgramWindow, WhileAShellFliesKeysAndButtonsDoNothing) {
