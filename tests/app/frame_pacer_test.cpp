@@ -2,49 +2,30 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <utility>
+#include <vector>
 
-constexpr std::int64_t kHz = 1000000;  // a microsecond counter
-
-std::int64_t ms(double milliseconds) {
-    return static_cast<std::int64_t>(milliseconds * 1000.0);
-}
-
-TEST(FramePacer, DrawsOnceAFrameIntervalHasGatheredSinceTheStartReading) {
-    FramePacer pacer(kHz, ms(1000));
-    EXPECT_NEAR(pacer.secondsUntilDue(), 0.016666668, 1e-6);
-    EXPECT_FALSE(pacer.idlePass(ms(1010)));
-    EXPECT_NEAR(pacer.secondsUntilDue(), 0.006666668, 1e-5);
-    EXPECT_FALSE(pacer.idlePass(ms(1016)));
-    EXPECT_TRUE(pacer.idlePass(ms(1016.7)));
-    EXPECT_NEAR(pacer.secondsUntilDue(), 0.016666668, 1e-6);
-    // The next frame needs a whole interval again.
-    EXPECT_FALSE(pacer.idlePass(ms(1030)));
-    EXPECT_TRUE(pacer.idlePass(ms(1033.4)));
-}
-
-TEST(FramePacer, StallGivesOneFrameAndDropsTheExcess) {
-    FramePacer pacer(kHz, 0);
-    EXPECT_TRUE(pacer.idlePass(ms(50)));
-    // Passes right after the stall do not catch up on the frames it swallowed.
-    for (double t : {50.1, 51.0, 66.0}) {
-        EXPECT_FALSE(pacer.idlePass(ms(t))) << t;
+// Passes on a microsecond counter, in milliseconds, and whether each draws.
+TEST(FramePacer, DrawsOnceAFrameIntervalHasGatheredAndDropsTheExcess) {
+    const struct {
+        double start;
+        std::vector<std::pair<double, bool>> passes;
+    } cases[] = {
+        {1000, {{1010, false}, {1016, false}, {1016.7, true}, {1030, false}, {1033.4, true}}},
+        {0, {{50, true}, {50.1, false}, {51, false}, {66, false}, {66.7, true}}},  // a stall
+        {100, {{90, false}, {100, false}, {107, true}}},  // a counter going backwards
+    };
+    for (const auto& c : cases) {
+        FramePacer pacer(1000000, std::int64_t(c.start * 1000));
+        EXPECT_NEAR(pacer.secondsUntilDue(), 0.016666668, 1e-6);
+        for (const auto& [at, draws] : c.passes) {
+            EXPECT_EQ(pacer.idlePass(std::int64_t(at * 1000)), draws) << at;
+            if (at == 1010) {
+                EXPECT_NEAR(pacer.secondsUntilDue(), 0.006666668, 1e-5);
+            }
+        }
     }
-    EXPECT_TRUE(pacer.idlePass(ms(66.7)));
+    FramePacer uncounted(0, 0);  // without a counter every pass draws
+    EXPECT_TRUE(uncounted.idlePass(0) && uncounted.idlePass(0));
+    EXPECT_EQ(uncounted.secondsUntilDue(), 0.0);
 }
-
-TEST(FramePacer, CounterGoingBackwardsAddsNoTime) {
-    FramePacer pacer(kHz, ms(100));
-    EXPECT_FALSE(pacer.idlePass(ms(90)));
-    EXPECT_FALSE(pacer.idlePass(ms(100)));
-    EXPECT_TRUE(pacer.idlePass(ms(107)));
-}
-
-TEST(FramePacer, WithoutCounterEveryPassDraws) {
-    FramePacer pacer(0, 0);
-    EXPECT_TRUE(pacer.idlePass(0));
-    EXPECT_TRUE(pacer.idlePass(0));
-    EXPECT_EQ(pacer.secondsUntilDue(), 0.0);
-}
-
-}  // namespace
