@@ -1,13 +1,13 @@
-"""Plays a whole game of Krellmont through its window as a person would: New Game from the
-keyboard with every dialog accepted, team A's tank shoots itself (cannon at its highest, the
-least power), team B fires with the panel's Shoot button, "Game Over" shows, and File > Exit
-ends the program with status 0. The cannon must have been heard: SDL's disk audio driver
-writes what the program plays."""
+# Plays a whole game of Krellmont through its window as a person would: New Game from the
+# keyboard with every dialog accepted, team A's tank shoots itself (cannon at its highest, the
+# least power), team B fires with the panel's Shoot button, "Game Over" shows, and File > Exit
+# ends the program with status 0. The cannon must have been heard: SDL's disk audio driver
+# writes what the program plays.
 
-import argparse
 import array
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -26,8 +26,8 @@ def run(*args):
 
 
 class Session:
-    """The program on the X display: screenshots read by tesseract, keys and clicks by
-    xdotool. Waits are generous: the machine may be busy."""
+    # The program on the X display: screenshots read by tesseract, keys and clicks by xdotool.
+    # Waits are generous: the machine may be busy.
 
     def __init__(self, program, shots, cwd=None, record_audio=True):
         os.makedirs(shots, exist_ok=True)
@@ -57,7 +57,7 @@ class Session:
         return (self.x, self.y + self.height - 80, self.x + self.width, self.y + self.height)
 
     def read(self, path, box=None):
-        """What tesseract reads in the window, or in the box (x0, y0, x1, y1) of the screen."""
+        # What tesseract reads in the window, or in the box (x0, y0, x1, y1) of the screen.
         x0, y0, x1, y1 = box or (self.x, self.y, self.x + self.width, self.y + self.height)
         work = path + ".ocr.png"
         run("convert", path, "-crop", "%dx%d+%d+%d" % (x1 - x0, y1 - y0, x0, y0), "+repage",
@@ -91,7 +91,7 @@ class Session:
         time.sleep(0.3)
 
     def new_game(self):
-        """File > New Game by its keys; Enter takes each dialog's proposed values."""
+        # File > New Game by its keys; Enter takes each dialog's proposed values.
         self.key("alt+f", "n")
         for title in ("Select Team", "player on Team Team A", "Select Team",
                       "player on Team Team B", "size of area"):
@@ -101,10 +101,7 @@ class Session:
 
     def exit(self):
         self.key("alt+f", "x")
-        try:
-            status = self.proc.wait(timeout=30)
-        except subprocess.TimeoutExpired:
-            raise Failure("the program did not end after Exit")
+        status = self.proc.wait(timeout=30)  # TimeoutExpired when Exit leaves it running
         if status != 0:
             raise Failure("Exit ended the program with status %d" % status)
 
@@ -126,36 +123,22 @@ def play(session):
     session.wait_for(r"Game Over", "game-over", timeout=120.0)
     session.key("Return")
     session.exit()
-    samples = array.array("h")
     with open(session.audio, "rb") as f:
         data = f.read()
-    samples.frombytes(data[:len(data) - len(data) % 2])
-    loud = sum(1 for s in samples if abs(s) > 1000)
+    loud = sum(1 for s in array.array("h", data[:len(data) // 2 * 2]) if abs(s) > 1000)
     if loud < 1000:
         raise Failure("the shots were not heard: %d loud samples" % loud)
     os.remove(session.audio)  # large, and of no use once heard
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--shots", required=True)
-    args = parser.parse_args()
-    if os.path.isdir(args.shots):
-        for old in os.listdir(args.shots):
-            os.remove(os.path.join(args.shots, old))
-    session = Session(os.path.abspath(args.program), args.shots)
+if __name__ == "__main__":
+    program, shots = sys.argv[1:3]
+    shutil.rmtree(shots, ignore_errors=True)
+    session = Session(os.path.abspath(program), shots)
     try:
         play(session)
     except Failure as failure:
         session.shot("failure")
-        print("FAILED: %s (screenshots in %s)" % (failure, args.shots))
-        return 1
+        sys.exit("FAILED: %s (screenshots in %s)" % (failure, shots))
     finally:
         session.stop()
-    print("played a whole game; screenshots in %s" % args.shots)
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

@@ -361,34 +361,29 @@ TEST_F(ProgramWindow, FileExitQuits) {
 TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
     const SDL_Keycode keys[] = {SDLK_LSHIFT,    SDLK_LCTRL, SDLK_LALT, SDLK_a, SDLK_1,
                                 SDLK_BACKSPACE, SDLK_LEFT,  SDLK_HOME, SDLK_z};
+    const SDL_Keymod mods[] = {KMOD_LSHIFT, KMOD_LCTRL, KMOD_LALT};
     unsigned seed = 9;
     const auto burst = [&] {
         for (int event = 0; event < 24; ++event) {
             seed = seed * 1103515245u + 12345u;
-            const SDL_Keycode sym = keys[(seed >> 16) % (sizeof keys / sizeof keys[0])];
+            const unsigned k = (seed >> 16) % 9;
             SDL_Event press{};
             press.type = SDL_KEYDOWN;
-            press.key.keysym.sym = sym;
-            press.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
+            press.key.keysym.sym = keys[k];
+            press.key.keysym.scancode = SDL_GetScancodeFromKey(keys[k]);
             // SDL keeps the modifier state itself when real keys arrive; these do not.
-            const SDL_Keymod mod = sym == SDLK_LSHIFT  ? KMOD_LSHIFT
-                                   : sym == SDLK_LCTRL ? KMOD_LCTRL
-                                   : sym == SDLK_LALT  ? KMOD_LALT
-                                                       : KMOD_NONE;
-            SDL_SetModState(mod);
+            SDL_SetModState(k < 3 ? mods[k] : KMOD_NONE);
             program.handleEvent(press);
-            if (sym == SDLK_a || sym == SDLK_z) {
-                SDL_Event typed{};
-                typed.type = SDL_TEXTINPUT;
-                typed.text.text[0] = sym == SDLK_a ? 'A' : 'z';
+            SDL_Event typed{};
+            typed.type = SDL_TEXTINPUT;
+            typed.text.text[0] = k == 3 ? 'A' : 'z';
+            if (k == 3 || k == 8) {
                 program.handleEvent(typed);
             }
             press.type = SDL_KEYUP;
             SDL_SetModState(KMOD_NONE);
             program.handleEvent(press);
-            if (event % 6 == 5) {
-                frames();
-            }
+            frames(event % 6 == 5 ? 1 : 0);
         }
         frames(2);
     };
