@@ -2,48 +2,44 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <cstdio>
 
-Camera startCamera() {
+// Drags from a fresh camera (yaw 0, pitch 45, 180 away). The left button turns and tilts from
+// the last position: past 360 starts again at 0, below 0 comes back at 360, straight down at
+// most. The right one moves only the eye, never through the centre. No button moves nothing,
+// nor the anchor; both buttons are the left one, from the x of the left press and the y of
+// the last right drag.
+TEST(CameraDrag, TurnsTiltsAndMovesTheEyeWithinTheirRanges) {
+    const struct {
+        bool freshCamera;
+        int x, y;
+        bool left, right;
+        const char* camera;
+    } steps[] = {
+        {true, 130, 110, true, false, "yaw 30 pitch 55 eye 180"},
+        {false, 480, 400, true, false, "yaw 0 pitch 90 eye 180"},
+        {false, 470, 0, true, false, "yaw 360 pitch 0 eye 180"},
+        {true, 0, 150, false, true, "yaw 0 pitch 45 eye 230"},
+        {false, 0, 600, false, true, "yaw 0 pitch 45 eye near"},
+        {false, 90, 0, false, false, "yaw 0 pitch 45 eye near"},
+        {false, 53, 596, true, true, "yaw 3 pitch 41 eye near"},
+    };
     Camera camera;
-    resetCamera(camera, 60.0f);
-    return camera;
-}
-
-TEST(CameraDrag, LeftDragTurnsAndTiltsFromTheLastPositionWithinTheirRanges) {
-    Camera camera = startCamera();
     MouseDrag drag;
-    drag.leftButtonDown(100, 100);
-    applyCameraDrag(camera, drag.motion(130, 110, true, false));
-    EXPECT_FLOAT_EQ(camera.yaw, 30.0f);
-    EXPECT_FLOAT_EQ(camera.pitch, 55.0f);
-    applyCameraDrag(camera, drag.motion(480, 400, true, false));
-    EXPECT_FLOAT_EQ(camera.yaw, 0.0f) << "past 360 starts again at 0";
-    EXPECT_FLOAT_EQ(camera.pitch, 90.0f) << "straight down at most";
-    applyCameraDrag(camera, drag.motion(470, 0, true, false));
-    EXPECT_FLOAT_EQ(camera.yaw, 360.0f) << "below 0 comes back at 360";
-    EXPECT_FLOAT_EQ(camera.pitch, 0.0f);
-    EXPECT_DOUBLE_EQ(camera.eye.z, 180.0) << "the left button leaves the distance";
+    for (const auto& s : steps) {
+        if (s.freshCamera) {
+            resetCamera(camera, 60.0f);
+            drag = MouseDrag();
+            drag.leftButtonDown(s.left ? 100 : 50, 100);
+            if (s.right) {
+                drag.rightButtonDown(200);
+            }
+        }
+        applyCameraDrag(camera, drag.motion(s.x, s.y, s.left, s.right));
+        char shown[64];
+        std::snprintf(shown, sizeof shown, "yaw %g pitch %g eye ", camera.yaw, camera.pitch);
+        EXPECT_EQ(shown + (camera.eye.z == nearestViewDistance ? std::string("near")
+                                                               : std::to_string(int(camera.eye.z))),
+                  s.camera);
+    }
 }
-
-TEST(CameraDrag, RightDragMovesOnlyTheEyeNeverThroughTheCentreAndLeftWinsOverIt) {
-    Camera camera = startCamera();
-    MouseDrag drag;
-    drag.leftButtonDown(50, 100);
-    drag.rightButtonDown(200);
-    applyCameraDrag(camera, drag.motion(0, 150, false, true));
-    EXPECT_DOUBLE_EQ(camera.eye.z, 230.0) << "moving up backs away";
-    applyCameraDrag(camera, drag.motion(0, 600, false, true));
-    EXPECT_DOUBLE_EQ(camera.eye.z, nearestViewDistance) << "stops short of the near plane";
-    EXPECT_FLOAT_EQ(camera.yaw, 0.0f);
-    EXPECT_FLOAT_EQ(camera.pitch, 45.0f);
-    // No button: nothing moves, nor does the anchor. Both buttons: the left one, from the
-    // x of the left press and the y of the last right drag.
-    applyCameraDrag(camera, drag.motion(90, 0, false, false));
-    applyCameraDrag(camera, drag.motion(53, 596, true, true));
-    EXPECT_FLOAT_EQ(camera.yaw, 3.0f);
-    EXPECT_FLOAT_EQ(camera.pitch, 41.0f);
-    EXPECT_DOUBLE_EQ(camera.eye.z, nearestViewDistance);
-}
-
-}  // namespace

@@ -39,13 +39,11 @@ class Session:
         self.log = open(os.path.join(shots, "program.log"), "w")
         self.proc = subprocess.Popen([program], cwd=cwd or os.path.dirname(program), env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
-        self.window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
-                          TITLE).split()[0]
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE).split()[0]
         time.sleep(1.0)  # maximised by now
         g = dict(v.split("=") for v in
-                 run("xdotool", "getwindowgeometry", "--shell", self.window).split())
-        self.x, self.y, self.width, self.height = (int(g[k]) for k in ("X", "Y", "WIDTH",
-                                                                         "HEIGHT"))
+                 run("xdotool", "getwindowgeometry", "--shell", window).split())
+        self.x, self.y, self.width, self.height = (int(g[k]) for k in "X Y WIDTH HEIGHT".split())
 
     def shot(self, name):
         self.count += 1
@@ -56,21 +54,17 @@ class Session:
     def panel_box(self):
         return (self.x, self.y + self.height - 80, self.x + self.width, self.y + self.height)
 
-    def read(self, path, box=None):
-        # What tesseract reads in the window, or in the box (x0, y0, x1, y1) of the screen.
-        x0, y0, x1, y1 = box or (self.x, self.y, self.x + self.width, self.y + self.height)
-        work = path + ".ocr.png"
-        run("convert", path, "-crop", "%dx%d+%d+%d" % (x1 - x0, y1 - y0, x0, y0), "+repage",
-            "-resize", "300%" if box else "150%", "-colorspace", "Gray", "-normalize", work)
-        text = run("tesseract", work, "-", "--psm", "11")
-        os.remove(work)
-        return " ".join(text.split())
-
     def wait_for(self, pattern, name, timeout=60.0, box=None):
+        # Until tesseract reads the pattern in the window, or in the box (x0, y0, x1, y1).
+        x0, y0, x1, y1 = box or (self.x, self.y, self.x + self.width, self.y + self.height)
         deadline = time.time() + timeout
         while True:
             path = self.shot(name)
-            text = self.read(path, box)
+            run("convert", path, "-crop", "%dx%d+%d+%d" % (x1 - x0, y1 - y0, x0, y0), "+repage",
+                "-resize", "300%" if box else "150%", "-colorspace", "Gray", "-normalize",
+                path + ".ocr.png")
+            text = " ".join(run("tesseract", path + ".ocr.png", "-", "--psm", "11").split())
+            os.remove(path + ".ocr.png")
             if re.search(pattern, text, re.IGNORECASE):
                 return path, text
             if time.time() > deadline:
@@ -85,10 +79,7 @@ class Session:
             time.sleep(0.3)
 
     def click(self, x, y):
-        run("xdotool", "mousemove", str(x), str(y))
-        time.sleep(0.2)
-        run("xdotool", "click", "1")
-        time.sleep(0.3)
+        run("xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1", "sleep", "0.3")
 
     def new_game(self):
         # File > New Game by its keys; Enter takes each dialog's proposed values.
