@@ -14,24 +14,24 @@ def play(s):
     s.key("alt+f", "n")
     s.wait_for(r"Select Team", "team-a-dialog")
     s.key("Return")
-    s.wait_for(r"Select player on Team Team A", "player-a-dialog")
+    s.wait_for(r"Select player on Team Team [A4]", "player-a-dialog")
     s.key("Tab", "2", "Return")  # two tanks
     s.wait_for(r"Select Team", "team-b-dialog")
     s.key("Return")
-    s.wait_for(r"Select player on Team Team B", "player-b-dialog")
+    s.wait_for(r"Select player on Team Team [B8]", "player-b-dialog")
     s.key("alt+c", "alt+e", "Return")
     s.wait_for(r"Select size of area", "arena-dialog")
     s.key("Return")
-    s.wait_for(TEAM_LINE % "A", "game-started", box=s.panel_box())
+    s.wait_for(TEAM_LINE % "[A4]", "game-started", box=s.panel_box())
     s.key("Return")  # the default shot lands on team A's own half
-    path, _ = s.wait_for(TEAM_LINE % "B", "computer-turn", timeout=60, box=s.panel_box())
+    path, _ = s.wait_for(TEAM_LINE % "[B8]", "computer-turn", timeout=60, box=s.panel_box())
     shoot = run("convert", path, "-crop", "1x1+%d+%d" % (s.x + 260, s.y + s.height - 30),
                 "-format", "%[hex:p{0,0}]", "info:")
     if shoot.startswith("E0E0E0"):
         raise Failure("the panel's buttons are enabled during the computer's turn")
     deadline = time.time() + 90
     while time.time() < deadline:  # one look at the team line, then one at the window
-        if re.search(TEAM_LINE % "A", s.wait_for("", "waiting", box=s.panel_box())[1]):
+        if re.search(TEAM_LINE % "[A4]", s.wait_for("", "waiting", box=s.panel_box())[1]):
             return
         if re.search(r"Congratulations", s.wait_for("", "waiting")[1]):
             s.key("Return")  # the computer's prize: the message holds its turn

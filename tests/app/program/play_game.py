@@ -13,7 +13,7 @@ import sys
 import time
 
 TITLE = "Krellmont version 3.0"
-TEAM_LINE = r"Te\w*: Te\w* %s,"  # tesseract may read "Team" as "Tear"
+TEAM_LINE = r"Te\w*: Te\w* %s,"  # tesseract may read "Team" as "Tear", B as 8, A as 4
 
 
 class Failure(Exception):
@@ -84,11 +84,11 @@ class Session:
     def new_game(self):
         # File > New Game by its keys; Enter takes each dialog's proposed values.
         self.key("alt+f", "n")
-        for title in ("Select Team", "player on Team Team A", "Select Team",
-                      "player on Team Team B", "size of area"):
+        for title in ("Select Team", "player on Team Team [A4]", "Select Team",
+                      "player on Team Team [B8]", "size of area"):
             self.wait_for(title, "dialog")
             self.key("Return")
-        self.wait_for(TEAM_LINE % "A", "game-started", box=self.panel_box())
+        self.wait_for(TEAM_LINE % "[A4]", "game-started", box=self.panel_box())
 
     def exit(self):
         self.key("alt+f", "x")
@@ -109,7 +109,7 @@ def play(session):
     session.key("Next", repeat=10)
     session.shot("aimed-at-itself")
     session.key("Return")
-    session.wait_for(TEAM_LINE % "B", "turn-of-B", box=session.panel_box())
+    session.wait_for(TEAM_LINE % "[B8]", "turn-of-B", box=session.panel_box())
     session.click(session.x + 260, session.y + session.height - 30)  # Shoot
     session.wait_for(r"Game Over", "game-over", timeout=120.0)
     session.key("Return")
