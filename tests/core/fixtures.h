@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "combat/shell_loop.h"
-#include "game/host.h"
 #include "game/new_game.h"
 #include "game/world.h"
 
@@ -64,29 +63,16 @@ struct CombatScene {
         tank.syncCorners();
     }
 
-    void makeCurrent(Team& team, Player& player, Tank& tank) {
-        world.currentTeam = &team;
-        team.currentPlayer = &player;
-        player.currentTank = &tank;
-    }
-
-    // Runs frames until the volley is over (or the cap); returns the frames run.
-    int runVolley(int maxFrames = 2000) {
+    // Runs frames until the volley is over; returns the frames run.
+    int runVolley() {
         int frames = 0;
-        for (; world.shellsInFlight > 0 && frames < maxFrames; ++frames)
+        for (; world.shellsInFlight > 0 && frames < 2000; ++frames)
             updateShells(world, host, painter);
         return frames;
     }
-
-    int turnsPassed() const {
-        int n = 0;
-        for (bool enabled : host.buttonStates)
-            n += enabled;
-        return n;
-    }
 };
 
-// Answers every dialog of a new game: tanks per player for each team, a floor length.
+// Answers every dialog of a new game: tanks per player of each team, the floor's side.
 struct GameSetup {
     std::vector<int> tanksPerPlayerA{1};
     std::vector<int> tanksPerPlayerB{1};

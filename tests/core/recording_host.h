@@ -20,13 +20,6 @@ class RecordingHost : public GameHost {
     void setTankButtonsEnabled(bool enabled) override { buttonStates.push_back(enabled); }
     void setShieldsMenuEnabled(bool enabled) override { shieldsMenuStates.push_back(enabled); }
 
-    int countMessages(const std::string& caption) const {
-        int n = 0;
-        for (const auto& m : messages)
-            n += (m.caption == caption);
-        return n;
-    }
-
     std::vector<Message> messages;
     std::vector<std::string> sounds;
     int readoutChanges = 0;

@@ -14,6 +14,7 @@
 #include "game/aim.h"
 #include "game/collision.h"
 #include "game/drive.h"
+#include "game/new_game.h"
 #include "tests/core/fixtures.h"
 
 class SimGame {
@@ -26,25 +27,49 @@ class SimGame {
     const std::string& failure() const { return failure_; }
     bool gameOver() const { return gameOver_; }
 
-    // Runs the new-game dialogs with random team and player sizes and camouflages.
+    // Runs the new-game dialogs with random team and player sizes and camouflages, now and
+    // then offering a bad value or a blank name first; logs what each dialog proposed and
+    // every refusal.
     void setUp() {
         NewGameFlow flow(world(), scene_.host);
         flow.start();
-        while (flow.active() && failure_.empty()) {
+        const char* bad[] = {"0", "5", "abc", "", "2x", "99999999999", "119", "301", "-1"};
+        std::string proposed;
+        while (flow.active()) {
+            std::string *name = nullptr, *value = nullptr;
+            const bool goodValue = pick(4) != 0;
+            bool valid = goodValue;
             if (TeamDialog* d = flow.teamDialog()) {
-                d->countText = std::to_string(1 + pick(4));
+                name = &d->name;
+                value = &d->countText;
             } else if (PlayerDialog* d = flow.playerDialog()) {
-                d->countText = std::to_string(1 + pick(4));
-                d->check(27 + pick(5));
-            } else if (ArenaSizeDialog* d = flow.arenaSizeDialog()) {
-                d->lengthText = std::to_string(120 + pick(181));
+                name = &d->name;
+                value = &d->countText;
+                d->check(27 + pick(6));  // 32 is no camouflage's button
+                if (d->name != "")
+                    note("%s, ", d->title.c_str());
+            } else {
+                value = &flow.arenaSizeDialog()->lengthText;
             }
-            if (flow.pressOk() == NewGameFlow::OkResult::Rejected)
-                fail("a valid dialog was rejected");
+            if (name != nullptr && *name != "")
+                note("'%s' proposed\n", (proposed = *name).c_str());
+            if (name != nullptr)
+                *name = pick(6) != 0 ? proposed : (valid = false, "");
+            *value = !goodValue ? bad[pick(9)]
+                     : name     ? std::to_string(1 + pick(4))
+                                : std::to_string(pick(3) ? 120 + pick(181) : 120 + 180 * pick(2));
+            const size_t messages = scene_.host.messages.size();
+            if (flow.pressOk() == NewGameFlow::OkResult::Rejected) {
+                if (valid)
+                    return fail("a valid dialog was rejected");
+                note("'%s' refused: %s|%s\n", value->c_str(),
+                     scene_.host.messages[messages].text.c_str(),
+                     scene_.host.messages[messages].caption.c_str());
+            }
         }
-        note("game: side %.0f barrier %.0f, team A %d tanks, team B %d tanks\n",
-             world().arena.halfSide * 2, world().arena.barrierHeight, world().teamA.tankTotal,
-             world().teamB.tankTotal);
+        note("game: side %.0f barrier %.0f, team A %s %d tanks, team B %s %d tanks\n",
+             world().arena.halfSide * 2, world().arena.barrierHeight, world().teamA.name,
+             world().teamA.tankTotal, world().teamB.name, world().teamB.tankTotal);
         checkTanks();
     }
 
@@ -58,6 +83,7 @@ class SimGame {
     }
 
   private:
+    using Control = void (*)(GameWorld&, GameHost&);
     int pick(int n) { return choices_.next() % n; }
 
     void fail(const std::string& what) {
@@ -72,25 +98,9 @@ class SimGame {
         log_ += line;
     }
 
-    // "A1.2": team, player in list order, tank number.
-    std::string name(const Tank* tank) {
-        for (const Team* team : {&world().teamA, &world().teamB}) {
-            int player = 0;
-            for (Player* p = team->firstPlayer; p != nullptr; p = p->next) {
-                ++player;
-                for (Tank* t = p->firstTank; t != nullptr; t = t->next)
-                    if (t == tank)
-                        return (team->index ? "B" : "A") + std::to_string(player) + "." +
-                               std::to_string(t->number);
-            }
-        }
-        return "?";
-    }
-
-    static int liveTanks(const Team& team) {
-        int n = 0;
-        forEachTank(team, [&](const Tank& t) { n += !t.destroyed; });
-        return n;
+    // "A3": the team and the tank's serial.
+    static std::string name(const Tank& t) {
+        return (t.position.x > 0 ? "A" : "B") + std::to_string(t.serial);
     }
 
     // Placed live tanks stay on the floor, on their own half and clear of team mates.
@@ -136,20 +146,18 @@ class SimGame {
             (3 + 6 * std::cos(e) + mid * std::cos(e) * t < distance ? low : high) = mid;
         }
         const float wanted = static_cast<float>(low + (pick(7) - 3) * 0.3);
-        for (int i = 0; i < 200 && me.power < wanted - 0.5f; ++i)
-            powerUp(w, scene_.host);
-        for (int i = 0; i < 200 && me.power > wanted + 0.5f; ++i)
-            powerDown(w, scene_.host);
-        for (int i = 0; i < 20 && me.power < wanted - 0.05f; ++i)
-            powerUpFine(w, scene_.host);
-        for (int i = 0; i < 20 && me.power > wanted + 0.05f; ++i)
-            powerDownFine(w, scene_.host);
+        const Control steps[] = {powerUp, powerDown, powerUpFine, powerDownFine};
+        for (int k = 0; k < 4; ++k) {
+            const float margin = k < 2 ? 0.5f : 0.05f;
+            for (int i = 0;
+                 i < 200 && (k % 2 ? me.power > wanted + margin : me.power < wanted - margin); ++i)
+                steps[k](w, scene_.host);
+        }
     }
 
-    void randomActions() {
+    void randomActions(Tank& me) {
         GameWorld& w = world();
         GameHost& host = scene_.host;
-        Tank& me = *w.currentTank();
         const Prize* prize = w.currentTeam->prize.get();
         if (prize != nullptr && pick(10) < 3) {
             // Head for the team's prize along the longer axis and drive onto it.
@@ -169,13 +177,17 @@ class SimGame {
                 forward ? driveForward(w, host) : driveBackward(w, host);
         }
         checkTanks();
-        if (!me.shieldActive && pick(3) == 0) {
+        if (pick(3) == 0) {
+            // The dialog offers only the kinds held, once its box is checked.
             ShieldsDialog dialog(w);
             dialog.clickActivate();
             dialog.clickChoice(pick(shieldKindCount));
+            const int kind = dialog.checkedChoice();
+            note(" shields %d%d%d>%d", dialog.choiceEnabled(0), dialog.choiceEnabled(1),
+                 dialog.choiceEnabled(2), kind);
             dialog.pressOk();
-            if (me.shieldActive)
-                actions_ += " shield " + std::to_string(me.shieldKind) + " on;";
+            if (kind >= 0 && me.shieldActive)
+                note(" %s on at %.0f", dialog.choiceText(kind).c_str(), me.shieldStrength);
         }
         std::vector<const Tank*> targets;
         forEachTank(w.otherTeam(*w.currentTeam), [&](const Tank& t) {
@@ -185,44 +197,17 @@ class SimGame {
         if (!targets.empty() && pick(10) < 7) {
             aimAt(*targets[pick(static_cast<int>(targets.size()))]);
         } else {
-            for (int i = pick(90); i > 0; --i)
+            // Far enough, now and then, to reach every limit.
+            for (int i = pick(400); i > 0; --i)
                 turnCannonClockwise(w, host);
-            for (int i = pick(30); i > 0; --i)
-                pick(2) ? raiseCannon(w, host) : lowerCannon(w, host);
-            for (int i = pick(30); i > 0; --i)
-                pick(2) ? powerUp(w, host) : powerDown(w, host);
-        }
-    }
-
-    // Logs what the volley did to tanks, shields and prizes; returns the number of hits.
-    int noteHits(const std::vector<float>& shieldsBefore, const std::vector<bool>& wrecksBefore,
-                 const bool (&prizesBefore)[2], int& destroyed) {
-        int hits = 0;
-        size_t i = 0;
-        for (const Team* team : {&world().teamA, &world().teamB}) {
-            forEachTank(*team, [&](const Tank& t) {
-                const float now = t.shieldActive ? t.shieldStrength : 0.0f;
-                if (now < shieldsBefore[i]) {
-                    const int absorbed =
-                        static_cast<int>(std::lround((shieldsBefore[i] - now) / 25));
-                    hits += absorbed;
-                    note(" shield %s took %d", name(&t).c_str(), absorbed);
-                }
-                if (t.destroyed && !wrecksBefore[i]) {
-                    ++hits;
-                    ++destroyed;
-                    note(" destroyed %s", name(&t).c_str());
-                }
-                ++i;
-            });
-        }
-        for (int k = 0; k < 2; ++k) {
-            if (prizesBefore[k] && !(k ? world().teamB : world().teamA).prize) {
-                ++hits;
-                note(" prize %s hit", k ? "B" : "A");
+            const Control moves[] = {raiseCannon, lowerCannon, powerUp,
+                                     powerDown,   powerUpFine, powerDownFine};
+            for (int m = 0; m < 3; ++m) {
+                const Control move = moves[2 * m + pick(2)];
+                for (int i = pick(m == 2 ? 20 : 100); i > 0; --i)
+                    move(w, host);
             }
         }
-        return hits;
     }
 
     void playTurn() {
@@ -234,31 +219,39 @@ class SimGame {
         Tank* shooter = w.currentTank();
         if (shooter == nullptr || shooter->destroyed)
             return fail("the turn is with no live tank");
+        const bool holdsShield =
+            shooter->shieldActive ||
+            shooter->weakShields + shooter->mediumShields + shooter->strongShields;
+        if (!host.shieldsMenuStates.empty() && host.shieldsMenuStates.back() != holdsShield)
+            return fail("the Shields item does not follow the tank's shields");
         const size_t messagesBefore = host.messages.size();
-        actions_.clear();
-        turnPlayer ? turnPlayer(w, host) : randomActions();
+        note("%3d %s", turns_, name(*shooter).c_str());
+        turnPlayer ? turnPlayer(w, host) : randomActions(*shooter);
 
         const size_t buttonCallsBefore = host.buttonStates.size();
         const size_t soundsBefore = host.sounds.size();
-        if (!fire(w, host))
-            return fail("the current tank could not fire");
-        note("%3d %s%s at (%.2f, %.2f) h %d t %d e %d p %.1f x%d:", turns_, name(shooter).c_str(),
-             actions_.c_str(), shooter->position.x, shooter->position.z, shooter->heading,
-             shooter->turretAngle, shooter->elevation, shooter->power, shooter->cannonCount);
-        if (host.sounds.size() != soundsBefore + 1 || host.sounds.back() != cannonSoundFile)
-            return fail("a volley did not play the cannon once");
-
-        std::vector<float> shields;
-        std::vector<bool> wrecks;
+        // Each tank's shield strength, or -1 once destroyed; and which prizes lie.
+        std::vector<float> before;
         for (const Team* team : {&w.teamA, &w.teamB})
             forEachTank(*team, [&](const Tank& t) {
-                shields.push_back(t.shieldActive ? t.shieldStrength : 0.0f);
-                wrecks.push_back(t.destroyed);
+                before.push_back(t.destroyed ? -1 : t.shieldActive ? t.shieldStrength : 0);
             });
         const bool prizes[2] = {w.teamA.prize != nullptr, w.teamB.prize != nullptr};
         const int killsBefore = shooter->kills, countdownBefore = w.prizeCountdown;
-        for (long frames = 0; w.shellsInFlight > 0; ++frames) {
+        if (!fire(w, host))
+            return fail("the current tank could not fire");
+        note(" at (%.2f, %.2f) h %d t %d e %d p %.1f x%d:", shooter->position.x,
+             shooter->position.z, shooter->heading, shooter->turretAngle, shooter->elevation,
+             shooter->power, shooter->cannonCount);
+        if (host.sounds.size() != soundsBefore + 1 || host.sounds.back() != cannonSoundFile)
+            return fail("a volley did not play the cannon once");
+        long frames = 0;
+        Vec3 last{};  // where the last shell was last drawn
+        for (; w.shellsInFlight > 0; ++frames) {
+            scene_.painter.positions.clear();
             updateShells(w, host, scene_.painter);
+            if (!scene_.painter.positions.empty())
+                last = scene_.painter.positions.back();
             for (int i = 0; i < shellSlotCount; ++i)
                 if (static_cast<bool>(w.shells[i]) != (i < w.shellsInFlight))
                     return fail("the shell table does not match its count");
@@ -267,10 +260,34 @@ class SimGame {
             if (frames > 100000)
                 return fail("a shell never ended");
         }
+        note(" %ld frames, last at (%.2f, %.2f)", frames, last.x, last.z);
         checkTanks();
+
+        // What the volley did to tanks, shields and prizes, in hits of 25.
+        int hits = 0, destroyed = 0, enemiesLeft = 0;
+        size_t i = 0;
+        for (const Team* team : {&w.teamA, &w.teamB}) {
+            forEachTank(*team, [&](const Tank& t) {
+                const float now = t.shieldActive ? t.shieldStrength : 0.0f, was = before[i++];
+                if (was > now) {
+                    hits += static_cast<int>(std::lround((was - now) / 25));
+                    note(" shield %s took %.0f", name(t).c_str(), (was - now) / 25);
+                }
+                enemiesLeft += team == &enemy && !t.destroyed;
+                if (t.destroyed && was >= 0) {
+                    ++hits;
+                    ++destroyed;
+                    note(" destroyed %s", name(t).c_str());
+                }
+            });
+        }
+        for (int k = 0; k < 2; ++k) {
+            if (prizes[k] && !(k ? w.teamB : w.teamA).prize) {
+                ++hits;
+                note(" prize %s hit", k ? "B" : "A");
+            }
+        }
         const int taunts = static_cast<int>(host.sounds.size() - soundsBefore - 1);
-        int destroyed = 0;
-        const int hits = noteHits(shields, wrecks, prizes, destroyed);
         const bool prizesCameBack = w.prizeCountdown != countdownBefore - 1;
         if (taunts < hits || (!prizesCameBack && taunts != hits))
             return fail("taunts do not match the hits");
@@ -278,30 +295,29 @@ class SimGame {
             return fail("the shooter was not credited with each tank destroyed");
         if (host.buttonStates.size() != buttonCallsBefore + 2 || !host.buttonStates.back())
             return fail("the turn did not pass once");
-        for (size_t i = messagesBefore; i < host.messages.size(); ++i) {
-            if (host.messages[i].caption == "PowerUp")
-                note(", PowerUp: %s", host.messages[i].text.c_str());
-            else if (host.messages[i].caption == "Game Over")
+        for (size_t m = messagesBefore; m < host.messages.size(); ++m) {
+            if (host.messages[m].caption == "PowerUp")
+                note(", PowerUp: %s", host.messages[m].text.c_str());
+            else if (host.messages[m].caption == "Game Over")
                 gameOver_ = true;
             else
-                return fail("unexpected message " + host.messages[i].caption);
+                return fail("unexpected message " + host.messages[m].caption);
         }
         if (gameOver_) {
             note(", Game Over\n");
-            if (liveTanks(enemy) != 0 || w.currentTeam != &shooterTeam)
+            if (enemiesLeft != 0 || w.currentTeam != &shooterTeam)
                 return fail("Game Over while the other team lives, or the turn moved");
             return;
         }
-        if (liveTanks(enemy) == 0 || w.currentTeam != &enemy || w.currentTank()->destroyed)
+        if (enemiesLeft == 0 || w.currentTeam != &enemy || w.currentTank()->destroyed)
             return fail("the turn did not go to a live tank of the other team");
-        note(", next %s\n", name(w.currentTank()).c_str());
+        note(", countdown %d\n", w.prizeCountdown);
     }
 
     CombatScene scene_;
     GameRandom choices_;
-    std::string log_;
-    std::string actions_;  // the turn's notable actions, logged with its shot
-    std::string failure_;
-    bool gameOver_ = false;
     int turns_ = 0;
+
+    std::string log_, failure_;
+    bool gameOver_ = false;
 };

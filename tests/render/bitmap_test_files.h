@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -24,9 +25,8 @@ inline Bgr positionColour(int x, int row) {
 }
 
 inline void put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         out[at + i] = std::uint8_t(v >> (8 * i));
-    }
 }
 
 // A 24-bit file with a 40-byte info header, `gap` bytes before the pixels (a palette, say)
@@ -41,14 +41,13 @@ inline std::vector<std::uint8_t> goodBmp(int width, int height, std::uint32_t ga
     put32(out, 22, std::uint32_t(height));
     out[26] = 1;
     out[28] = 24;
-    for (int row = 0; row < (height < 0 ? -height : height); ++row) {
+    for (int row = 0; row < std::abs(height); ++row) {
         for (int x = 0; x < width; ++x) {
             Bgr p = positionColour(x, row);
             out.insert(out.end(), p.begin(), p.end());
         }
-        while ((out.size() - 54 - gap) % 4 != 0) {
+        while ((out.size() - 54 - gap) % 4 != 0)
             out.push_back(paddingMarker);
-        }
     }
     return out;
 }

@@ -4,10 +4,8 @@
 #include "app/frame.h"
 #include "game/world.h"
 #include "render/scene.h"
-#include "tests/core/recording_host.h"
+#include "tests/core/fixtures.h"
 
-#include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,57 +15,42 @@
 constexpr int viewWidth = 160;
 constexpr int viewHeight = 120;
 
-// The scene as the set-up left it, and what it reported.
 SceneResources& sharedScene();
-const TankListTable& sharedTankLists();
-const std::vector<RecordingHost::Message>& setupMessages();
+// What the scene's set-up reported.
+const RecordingHost& setupHost();
 
 struct Pixel {
-    int r = 0;
-    int g = 0;
-    int b = 0;
+    int r = 0, g = 0, b = 0;
     bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Pixel& o) const { return !(*this == o); }
 };
 
-// Reads the back buffer; (0, 0) is the lower left corner.
-std::vector<Pixel> readBackBuffer();
+// A pixel of the back buffer; (0, 0) is the lower left corner.
 Pixel readPixel(int x, int y);
 
-struct ScreenPoint {
-    double x;
-    double y;
-    double depth;
-};
-
-// Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a fixed texture
-// name; forget it after.
+// Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a texture
+// name; delete it after.
 void uploadTestTexture(unsigned name, Pixel lower, Pixel upper);
-void forgetTexture(unsigned name);
+
+// Compares the back buffer with data/<name>.png, allowing a few pixels to differ (or
+// rewrites the picture when KRELLMONT_UPDATE_GOLDEN=1).
+void expectLooksAsReviewed(const std::string& name, int differing = 10);
 
 // A game laid out by hand: both teams, one player each, tanks where the test wants them.
-class TestGame {
+class TestGame : public CombatScene {
   public:
-    explicit TestGame(float halfSide = 60.0f, float barrierHeight = 10.0f);
+    explicit TestGame(float halfSide = 60.0f);
 
-    // Adds a placed tank of the given team at (x, 0, z); the first becomes current.
+    // Adds a placed tank of the team's one player at (x, 0, z), dressed in the camouflage.
     Tank& addTank(Team& team, float x, float z, int camouflage = CityCamouflage);
     // Puts a shell in flight, held still in the air at the given point.
     Shell& addShell(float x, float y, float z);
     void addPrize(Team& team, float x, float z);
 
-    GameWorld world;
-    Camera camera;
-    RecordingHost host;
-
     // Draws one frame; the shells stay where they are unless told to advance.
     void draw(PolygonMode mode, CameraCentre centre = CameraCentre::CenterOfArena,
               ShellMotion motion = ShellMotion::Hold);
-    // Where a world point lands in the window as the last frame saw it.
-    ScreenPoint project(CameraCentre centre, double x, double y, double z);
-    // Looks at the arena centre from the given distance: 90 straight down, 0 level.
+    // Looks at the centre from the given distance: pitch 90 straight down, 0 level.
     void look(double distance, float pitch);
 
-  private:
-    Player& playerOf(Team& team, int camouflage);
+    Camera camera;
 };
