@@ -6,18 +6,14 @@
 
 #include <string>
 
-TEST(AppHost, PassesMessagesSoundsAndTheShieldsItemOnInOrder) {
+// The window test hears the cannon and reads a refused dialog's message through this host.
+TEST(AppHost, PassesSoundsOnAndTheShieldsItemToTheMenu) {
     MessageQueue messages;
     MenuModel menu;
     std::string played;
     AppHost host(messages, menu, [&played](const std::string& f) { played += f + " "; });
-    host.showMessage("You got a shield", "PowerUp");
-    host.showMessage("Game Over", "Game Over");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages.front().text + "/" + messages.front().caption, "You got a shield/PowerUp");
-    host.playSound("cannon.wav");
     host.playSound("chicken.wav");
-    EXPECT_EQ(played, "cannon.wav chicken.wav ");
+    EXPECT_EQ(played, "chicken.wav ");
     AppHost(messages, menu, nullptr).playSound("cannon.wav");  // no player: no crash
     menu.setGameItemsEnabled(false);
     for (bool on : {true, false}) {

@@ -54,21 +54,19 @@ std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, bool 
     return "";
 }
 
-struct LevelCase {
-    PlayerControl level;
-    const char* name;
-    int volleys;  // allowed to hit
-    double rate;  // at least this share of placements
-};
-
 // One tank each, placed by the game's own new-game code; the computer fires at team B's
 // tank from team A's until a volley reaches it, the turn handed straight back each time.
 TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
-    const LevelCase cases[] = {{PlayerControl::ComputerHard, "hard", 1, 0.95},
-                               {PlayerControl::ComputerNormal, "normal", 5, 0.90},
-                               {PlayerControl::ComputerEasy, "easy", 10, 0.75}};
+    const struct {
+        PlayerControl level;
+        const char* name;
+        int volleys;  // allowed to hit
+        double rate;  // at least this share of placements
+    } cases[] = {{PlayerControl::ComputerHard, "hard", 1, 0.95},
+                 {PlayerControl::ComputerNormal, "normal", 5, 0.90},
+                 {PlayerControl::ComputerEasy, "easy", 10, 0.75}};
     const int placements = 200 / scale;
-    for (const LevelCase& c : cases) {
+    for (const auto& c : cases) {
         int hits = 0, firstVolleyHits = 0;
         for (int seed = 1; seed <= placements; ++seed) {
             CombatScene scene;

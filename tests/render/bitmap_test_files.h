@@ -2,14 +2,9 @@
 
 // A tiny bitmap writer for the reader's tests. Files start good; tests spoil header bytes.
 
-#include <unistd.h>
-
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <vector>
 
 namespace bitmap_test {
@@ -51,19 +46,5 @@ inline std::vector<std::uint8_t> goodBmp(int width, int height, std::uint32_t ga
     }
     return out;
 }
-
-// A folder of its own under the system's temporary folder, removed afterwards.
-struct TempFolder {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("krellmont-bitmap-" + std::to_string(::getpid()));
-    TempFolder() { std::filesystem::create_directories(path); }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-
-    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream(path / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        return (path / name).string();
-    }
-};
 
 }  // namespace bitmap_test

@@ -81,13 +81,13 @@ class Session:
     def click(self, x, y):
         run("xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1", "sleep", "0.3")
 
-    def new_game(self):
-        # File > New Game by its keys; Enter takes each dialog's proposed values.
+    def new_game(self, typed=None):
+        # File > New Game by its keys; Enter takes each dialog's values, proposed or typed[i].
         self.key("alt+f", "n")
-        for title in ("Select Team", "player on Team Team [A4]", "Select Team",
-                      "player on Team Team [B8]", "size of area"):
+        for i, title in enumerate(("Select Team", "player on Team Team [A4]", "Select Team",
+                                   "player on Team Team [B8]", "size of area")):
             self.wait_for(title, "dialog")
-            self.key("Return")
+            self.key(*(typed or {}).get(i, ()), "Return")
         self.wait_for(TEAM_LINE % "[A4]", "game-started", box=self.panel_box())
 
     def exit(self):
@@ -122,10 +122,9 @@ def play(session):
     os.remove(session.audio)  # large, and of no use once heard
 
 
-if __name__ == "__main__":
-    program, shots = sys.argv[1:3]
+def main(play, program, shots, cwd=None, record_audio=True):
     shutil.rmtree(shots, ignore_errors=True)
-    session = Session(os.path.abspath(program), shots)
+    session = Session(os.path.abspath(program), shots, cwd, record_audio)
     try:
         play(session)
     except Failure as failure:
@@ -133,3 +132,7 @@ if __name__ == "__main__":
         sys.exit("FAILED: %s (screenshots in %s)" % (failure, shots))
     finally:
         session.stop()
+
+
+if __name__ == "__main__":
+    main(play, *sys.argv[1:3])

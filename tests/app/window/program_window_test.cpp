@@ -54,15 +54,18 @@ struct ProgramWindow : ::testing::Test {
         program.handleEvent(event);
         frames();
     }
-    void key(SDL_Keycode sym, SDL_Scancode code) {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = sym;
-        event.key.keysym.scancode = code;
+    // A press, a frame, the release, a frame, and two more to settle.
+    void tap(SDL_Event event, Uint32 release) {
         send(event);
-        event.type = SDL_KEYUP;
+        event.type = release;
         send(event);
         frames(2);
+    }
+    void key(SDL_Keycode sym) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym = {SDL_GetScancodeFromKey(sym), sym, 0, 0};
+        tap(event, SDL_KEYUP);
     }
     void text(const char* characters) {
         SDL_Event event{};
@@ -81,22 +84,22 @@ struct ProgramWindow : ::testing::Test {
         event.button.button = SDL_BUTTON_LEFT;
         event.button.x = x;
         event.button.y = y;
-        send(event);
-        event.type = SDL_MOUSEBUTTONUP;
-        send(event);
-        frames(2);
+        tap(event, SDL_MOUSEBUTTONUP);
     }
     // Accepts every new-game dialog as it comes up with its proposed values.
     void newGame() {
         program.runCommand(NewGameCommand);
         for (int i = 0; i < 12 && program.world().setupInProgress; ++i) {
             frames(2);
-            key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+            key(SDLK_RETURN);
         }
         ASSERT_NE(program.world().currentTank(), nullptr);
         frames(2);
     }
-    const Tank& tank() { return *program.world().currentTank(); }
+    std::string aimAndMileage() {
+        const Tank& tank = *program.world().currentTank();
+        return std::to_string(tank.elevation) + " " + std::to_string(tank.mileage);
+    }
     unsigned pixel(int x, int y) {
         const unsigned char* p =
             &shownFrame[std::size_t((shownHeight - 1 - y) * shownWidth + x) * 3];
@@ -181,7 +184,7 @@ TEST_F(ProgramWindow, PanelFontsAreArialAtTheirPixelHeights) {
 }
 
 // Text positions are the glyph origins; boxes are the buttons' frames.
-TEST_F(ProgramWindow, PanelDrawsItsReadoutsAndElevenButtons) {
+TEST_F(ProgramWindow, PanelDrawsItsReadoutsAndElevenButtonsOnTheScreen) {
     newGame();
     const std::vector<std::string> expected = {
         "box C0C0C0 0,520 800x80",
@@ -216,10 +219,7 @@ TEST_F(ProgramWindow, PanelDrawsItsReadoutsAndElevenButtons) {
         "text 000000 font0 555,563 C-ClkWse",
     };
     EXPECT_EQ(panelDrawing(), expected);
-}
-
-TEST_F(ProgramWindow, MenuBarPanelAndMessageBoxReachTheScreen) {
-    newGame();
+    // ... and reaches the screen with the menu bar, the floor and a message box.
     EXPECT_EQ(pixel(400, 5), 0xDBDBDBu);    // menu bar
     EXPECT_EQ(pixel(180, 530), 0xC0C0C0u);  // panel
     EXPECT_EQ(pixel(400, 300), 0x7E7048u);  // the arena's floor
@@ -228,23 +228,19 @@ TEST_F(ProgramWindow, MenuBarPanelAndMessageBoxReachTheScreen) {
     EXPECT_EQ(pixel(400, 300), 0xFCFCFBu);
 }
 
-std::string aimAndMileage(const Tank& tank) {
-    return std::to_string(tank.elevation) + " " + std::to_string(tank.mileage);
-}
-
 TEST_F(ProgramWindow, KeysAndLettersReachTheTankOnlyWithoutADialog) {
     newGame();
     const auto tryKeys = [&] {
-        key(SDLK_UP, SDL_SCANCODE_UP);
+        key(SDLK_UP);
         text("w");
-        return aimAndMileage(tank());
+        return aimAndMileage();
     };
     EXPECT_EQ(tryKeys(), "-46 1");
     click(656, 551);  // Raise, which leaves the keys to the game
     EXPECT_EQ(tryKeys(), "-48 2");
     program.ui().messages().push("Game Over", "Game Over");
     EXPECT_EQ(tryKeys(), "-48 2");
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);  // closes the box and fires nothing
+    key(SDLK_RETURN);  // closes the box and fires nothing
     EXPECT_FALSE(program.ui().modalOpen());
     EXPECT_FALSE(program.world().shotInProgress);
     program.runCommand(HelpCommand);
@@ -256,26 +252,22 @@ TEST_F(ProgramWindow, KeysAndLettersReachTheTankOnlyWithoutADialog) {
 
 TEST_F(ProgramWindow, WhileAShellFliesKeysAndButtonsDoNothing) {
     newGame();
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    key(SDLK_RETURN);
     ASSERT_TRUE(program.world().shotInProgress);
     EXPECT_TRUE(Mix_Playing(0)) << "the cannon is heard";
-    key(SDLK_UP, SDL_SCANCODE_UP);
+    key(SDLK_UP);
     text("w");
     click(656, 551);  // Raise
-    EXPECT_EQ(aimAndMileage(tank()), "-45 0");
+    EXPECT_EQ(aimAndMileage(), "-45 0");
     EXPECT_EQ(panelDrawing().at(8), "box E0E0E0/153 211,542 100x55");
 }
 
-struct CommandCase {
-    int command;
-    const char* state;
-};
-struct RunCommand : ProgramWindow, ::testing::WithParamInterface<CommandCase> {};
+struct RunCommand : ProgramWindow, ::testing::WithParamInterface<std::pair<int, const char*>> {};
 
 // The check marks (Wireframe, Solid, Texture, Arena, current Tank, antialiasing Polygons) and
 // the GL state each command leaves.
 TEST_P(RunCommand, LeavesTheProgramInItsState) {
-    program.runCommand(GetParam().command);
+    program.runCommand(GetParam().first);
     frames(3);
     std::string checked;
     for (int id : {WireframeCommand, SolidShadingCommand, TextureMappingCommand,
@@ -288,21 +280,21 @@ TEST_P(RunCommand, LeavesTheProgramInItsState) {
     std::snprintf(state, sizeof state, "quit %d modal %d keys %d %s lines %d texture %d",
                   program.quitting(), program.ui().modalOpen(), program.ui().wantsKeyboard(),
                   checked.c_str(), mode[0] == GL_LINE, glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_STREQ(state, GetParam().state);
+    EXPECT_STREQ(state, GetParam().second);
 }
 INSTANTIATE_TEST_SUITE_P(
     Each, RunCommand,
     ::testing::Values(
-        CommandCase{ExitCommand, "quit 1 modal 0 keys 0 --T-T- lines 0 texture 1"},
-        CommandCase{NewGameCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
-        CommandCase{AboutCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
-        CommandCase{ShieldsCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
-        CommandCase{HelpCommand, "quit 0 modal 0 keys 1 --T-T- lines 0 texture 1"},
-        CommandCase{WireframeCommand, "quit 0 modal 0 keys 0 W---T- lines 1 texture 0"},
-        CommandCase{SolidShadingCommand, "quit 0 modal 0 keys 0 -S--T- lines 0 texture 0"},
-        CommandCase{CenterOfArenaCommand, "quit 0 modal 0 keys 0 --TA-- lines 0 texture 1"},
-        CommandCase{AntialiasingCommand, "quit 0 modal 0 keys 0 --T-TP lines 0 texture 1"},
-        CommandCase{0, "quit 0 modal 0 keys 0 --T-T- lines 0 texture 1"}));
+        std::pair{ExitCommand, "quit 1 modal 0 keys 0 --T-T- lines 0 texture 1"},
+        std::pair{NewGameCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        std::pair{AboutCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        std::pair{ShieldsCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1"},
+        std::pair{HelpCommand, "quit 0 modal 0 keys 1 --T-T- lines 0 texture 1"},
+        std::pair{WireframeCommand, "quit 0 modal 0 keys 0 W---T- lines 1 texture 0"},
+        std::pair{SolidShadingCommand, "quit 0 modal 0 keys 0 -S--T- lines 0 texture 0"},
+        std::pair{CenterOfArenaCommand, "quit 0 modal 0 keys 0 --TA-- lines 0 texture 1"},
+        std::pair{AntialiasingCommand, "quit 0 modal 0 keys 0 --T-TP lines 0 texture 1"},
+        std::pair{0, "quit 0 modal 0 keys 0 --T-T- lines 0 texture 1"}));
 
 // Each message box takes one key; the About box takes no Escape.
 TEST_F(ProgramWindow, BoxesCloseOneAtATimeByTheirKeys) {
@@ -313,7 +305,7 @@ TEST_F(ProgramWindow, BoxesCloseOneAtATimeByTheirKeys) {
     frames(2);
     std::string left;
     for (SDL_Keycode sym : {SDLK_RETURN, SDLK_ESCAPE, SDLK_RETURN, SDLK_ESCAPE, SDLK_RETURN}) {
-        key(sym, SDL_GetScancodeFromKey(sym));
+        key(sym);
         left += std::to_string(program.ui().messages().size()) +
                 (program.ui().modalOpen() ? "m " : " ");
     }
@@ -326,20 +318,20 @@ TEST_F(ProgramWindow, NewGameDialogsTakeWhatIsTypedWithinTheirLimits) {
     program.runCommand(NewGameCommand);
     frames(2);
     text("Crimson Tide Armoured Brigade");  // over the selected proposal, cut at 23 bytes
-    key(SDLK_TAB, SDL_SCANCODE_TAB);
+    key(SDLK_TAB);
     text("0");
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    key(SDLK_RETURN);
     ASSERT_EQ(program.ui().messages().size(), 1u);
     EXPECT_EQ(program.ui().messages().front().text,
               "Number of players must be 1 to 4.\nPlease re-enter values and try again");
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    key(SDLK_RETURN);
     text("2");
     for (int dialog = 0; dialog < 5; ++dialog) {  // team A, its two players, team B, its player
-        key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+        key(SDLK_RETURN);
         frames(2);
     }
     text("2x5-0.");  // only the digits get in
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    key(SDLK_RETURN);
     frames(2);
     const GameWorld& world = program.world();
     ASSERT_NE(world.currentTank(), nullptr);
@@ -369,8 +361,7 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
             const unsigned k = (seed >> 16) % 9;
             SDL_Event press{};
             press.type = SDL_KEYDOWN;
-            press.key.keysym.sym = keys[k];
-            press.key.keysym.scancode = SDL_GetScancodeFromKey(keys[k]);
+            press.key.keysym = {SDL_GetScancodeFromKey(keys[k]), keys[k], 0, 0};
             // SDL keeps the modifier state itself when real keys arrive; these do not.
             SDL_SetModState(k < 3 ? mods[k] : KMOD_NONE);
             program.handleEvent(press);
@@ -393,11 +384,11 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
         frames(2);
         burst();
         // Whatever the storm typed, Enter moves on or raises a message that the next round closes.
-        key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+        key(SDLK_RETURN);
     }
     ASSERT_NE(program.world().currentTank(), nullptr);
     EXPECT_GE(dialogs, 5);
-    key(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    key(SDLK_RETURN);
     for (int i = 0; i < 40 && program.world().shotInProgress; ++i) {
         burst();
     }

@@ -70,12 +70,6 @@ const RecordingHost& setupHost() {
     return state->setupHost;
 }
 
-Pixel readPixel(int x, int y) {
-    std::uint8_t rgb[3] = {};
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-    return {rgb[0], rgb[1], rgb[2]};
-}
-
 void uploadTestTexture(unsigned name, Pixel lower, Pixel upper) {
     std::vector<std::uint8_t> rgb;
     for (int i = 0; i < 16; ++i) {

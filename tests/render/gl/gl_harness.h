@@ -24,9 +24,6 @@ struct Pixel {
     bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
-// A pixel of the back buffer; (0, 0) is the lower left corner.
-Pixel readPixel(int x, int y);
-
 // Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a texture
 // name; delete it after.
 void uploadTestTexture(unsigned name, Pixel lower, Pixel upper);

@@ -9,7 +9,10 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -26,10 +29,13 @@ TEST(SceneSetup, ReportsEveryMissingBitmapOnceInLoadingOrder) {
 // ignored the padding would shift every row after the first.
 TEST(TextureUpload, OddWidthsArriveTexelForTexel) {
     const auto scratch = TextureName(200);  // far above the game's own names
-    bitmap_test::TempFolder folder;
+    const std::string file = testing::TempDir() + std::to_string(getpid()) + "odd.bmp";
     RecordingHost host;
     for (int height : {2, -3}) {
-        loadTexture(host, folder.write("odd.bmp", bitmap_test::goodBmp(3, height)), scratch, false);
+        const auto bytes = bitmap_test::goodBmp(3, height);
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        loadTexture(host, file, scratch, false);
         glBindTexture(GL_TEXTURE_2D, scratch);
         const int rows = std::abs(height);
         std::vector<std::uint8_t> texels(3 * 3 * rows);
@@ -48,6 +54,7 @@ TEST(TextureUpload, OddWidthsArriveTexelForTexel) {
         EXPECT_EQ(filter, GL_NEAREST);
     }
     EXPECT_TRUE(host.messages.empty());
+    std::remove(file.c_str());
 }
 
 // Nothing nearer than 10 is drawn; distant squares keep their depth order. (The light's
@@ -61,7 +68,7 @@ TEST(SceneObjects, ProjectionClipsOnlyWhatLiesNearerThanTen) {
     // Two squares straight ahead, in either drawing order: green at the first distance, red
     // at the second. The nearer shows; green at 9 is clipped, red at 100000 still drawn.
     const double pairs[][2] = {{11, 1000}, {1000, 100000}, {9, 100000}};
-    const Pixel want[] = {{0, 255, 0}, {0, 255, 0}, {255, 0, 0}};
+    const int want[] = {0x00FF00, 0x00FF00, 0xFF0000};
     for (int i = 0; i < 3; ++i) {
         for (int greenFirst = 0; greenFirst < 2; ++greenFirst) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -76,7 +83,9 @@ TEST(SceneObjects, ProjectionClipsOnlyWhatLiesNearerThanTen) {
                 glVertex3f(-half, half, z);
                 glEnd();
             }
-            EXPECT_EQ(readPixel(viewWidth / 2, viewHeight / 2), want[i]) << pairs[i][0];
+            std::uint8_t rgb[3] = {};
+            glReadPixels(viewWidth / 2, viewHeight / 2, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+            EXPECT_EQ(rgb[0] << 16 | rgb[1] << 8 | rgb[2], want[i]) << pairs[i][0];
         }
     }
     glPopAttrib();
