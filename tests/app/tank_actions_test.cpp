@@ -17,7 +17,6 @@ struct TankScene : CombatScene {
         addPlayerWithTank(world.teamB, -30.0f, 0.0f);
         world.currentTeam = &world.teamA;
     }
-    void act(TankAction action) { applyTankAction(action, world, host); }
 
     // Every control an input can move, and whether the readouts were told.
     std::string state() const {
@@ -59,7 +58,7 @@ TEST(TankActions, EachInputMovesItsOwnControl) {
     for (const auto& c : cases) {
         for (TankAction action : c.inputs) {
             TankScene scene;
-            scene.act(action);
+            applyTankAction(action, scene.world, scene.host);
             EXPECT_EQ(scene.state(), c.state) << int(action);
         }
     }

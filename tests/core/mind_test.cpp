@@ -124,8 +124,8 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
                         complaint = c;
                 };
                 game.play(1000);
-                ASSERT_EQ(game.failure() + complaint, "") << "seed " << seed << "\n" << game.log();
-                ASSERT_TRUE(game.gameOver()) << "seed " << seed << "\n" << game.log();
+                ASSERT_EQ(game.failure + complaint, "") << "seed " << seed << "\n" << game.log;
+                ASSERT_TRUE(game.gameOver) << "seed " << seed << "\n" << game.log;
                 if (hardEasy) {
                     ++hardGames;
                     const Team& winner = *game.world().currentTeam;

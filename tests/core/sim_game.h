@@ -23,9 +23,6 @@ class SimGame {
     explicit SimGame(unsigned seed) : choices_(seed * 7919u + 17u) { world().random.seed(seed); }
 
     GameWorld& world() { return scene_.world; }
-    const std::string& log() const { return log_; }
-    const std::string& failure() const { return failure_; }
-    bool gameOver() const { return gameOver_; }
 
     // Runs the new-game dialogs with random team and player sizes and camouflages, now and
     // then offering a bad value or a blank name first; logs what each dialog proposed and
@@ -75,10 +72,13 @@ class SimGame {
 
     // When set, plays each turn up to the shot in place of the scripted player.
     std::function<void(GameWorld&, GameHost&)> turnPlayer;
+    // Every turn as logged; the first check that failed, if any; whether "Game Over" came.
+    std::string log, failure;
+    bool gameOver = false;
 
     // Plays turns until "Game Over", a failed check or the cap.
     void play(int maxTurns) {
-        while (failure_.empty() && !gameOver_ && turns_ < maxTurns)
+        while (failure.empty() && !gameOver && turns_ < maxTurns)
             playTurn();
     }
 
@@ -87,15 +87,15 @@ class SimGame {
     int pick(int n) { return choices_.next() % n; }
 
     void fail(const std::string& what) {
-        if (failure_.empty())
-            failure_ = "turn " + std::to_string(turns_) + ": " + what;
+        if (failure.empty())
+            failure = "turn " + std::to_string(turns_) + ": " + what;
     }
 
     template <typename... Args>
     void note(const char* format, Args... args) {
         char line[256];
         std::snprintf(line, sizeof line, format, args...);
-        log_ += line;
+        log += line;
     }
 
     // "A3": the team and the tank's serial.
@@ -299,11 +299,11 @@ class SimGame {
             if (host.messages[m].caption == "PowerUp")
                 note(", PowerUp: %s", host.messages[m].text.c_str());
             else if (host.messages[m].caption == "Game Over")
-                gameOver_ = true;
+                gameOver = true;
             else
                 return fail("unexpected message " + host.messages[m].caption);
         }
-        if (gameOver_) {
+        if (gameOver) {
             note(", Game Over\n");
             if (enemiesLeft != 0 || w.currentTeam != &shooterTeam)
                 return fail("Game Over while the other team lives, or the turn moved");
@@ -317,7 +317,4 @@ class SimGame {
     CombatScene scene_;
     GameRandom choices_;
     int turns_ = 0;
-
-    std::string log_, failure_;
-    bool gameOver_ = false;
 };

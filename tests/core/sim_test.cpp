@@ -14,8 +14,8 @@ TEST(WholeGameSimulation, ManySeededGamesKeepEveryRuleFrameByFrame) {
         SimGame game(seed);
         game.setUp();
         game.play(400);
-        ASSERT_EQ(game.failure(), "") << "seed " << seed << "\n" << game.log();
-        finished += game.gameOver();
+        ASSERT_EQ(game.failure, "") << "seed " << seed << "\n" << game.log;
+        finished += game.gameOver;
     }
     EXPECT_GE(finished, 270);  // the scripted player aims well enough to decide most games
 }
@@ -28,8 +28,8 @@ TEST(WholeGameSimulation, FixedSeedGamesReplayTheReviewedLog) {
         SimGame game(seed);
         game.setUp();
         game.play(400);
-        ASSERT_EQ(game.failure(), "") << seed;
-        log += game.log();
+        ASSERT_EQ(game.failure, "") << seed;
+        log += game.log;
     }
     const std::string path = std::string(KRELLMONT_TEST_DATA_DIR) + "/sim_games.txt";
     if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1') {

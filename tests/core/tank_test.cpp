@@ -20,13 +20,6 @@ class TankActions : public ::testing::Test, protected CombatScene {
     Tank& current(float x, float z) {
         return *(player.currentTank = &addTank(world.teamA, player, x, z));
     }
-    // The position, the 12-unit footprint and its corners all moved together.
-    static void expectAt(const Tank& t, float x, float z) {
-        const float got[] = {t.position.x,   t.position.z,       t.box.xmin + 6,
-                             t.box.zmax - 6, t.corners[6].x - 6, t.corners[6].z + 6};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_NEAR(got[i], i % 2 ? z : x, 1e-4) << i;
-    }
     Player& player;
     Tank* enemy = nullptr;
 };
@@ -47,7 +40,12 @@ TEST_F(TankActions, StepsStopAHundredthShortOfATeamMateInEveryHeading) {
             moveTank(tank, 30, 0);
             moveTank(mate, 30 + way * w.dx * 12.5f, way * w.dz * 12.5f);
             way > 0 ? driveForward(world, host) : driveBackward(world, host);
-            expectAt(tank, 30 + way * w.dx * 0.49f, way * w.dz * 0.49f);
+            // The position, the 12-unit footprint and its corners all moved together.
+            const float x = 30 + way * w.dx * 0.49f, z = way * w.dz * 0.49f;
+            const float got[] = {tank.position.x,   tank.position.z,       tank.box.xmin + 6,
+                                 tank.box.zmax - 6, tank.corners[6].x - 6, tank.corners[6].z + 6};
+            for (int i = 0; i < 6; ++i)
+                EXPECT_NEAR(got[i], i % 2 ? z : x, 1e-4) << w.heading << " " << way << " " << i;
         }
     }
     tank.mileage = Tank::maxMileage;  // a refused step still refreshes the readouts
