@@ -21,7 +21,6 @@ const RecordingHost& setupHost();
 
 struct Pixel {
     int r = 0, g = 0, b = 0;
-    bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
 // Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a texture
