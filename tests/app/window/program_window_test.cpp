@@ -347,6 +347,14 @@ TEST_F(ProgramWindow, FileExitQuits) {
     EXPECT_TRUE(program.quitting());
 }
 
+TEST_F(ProgramWindow, ClosingTheWindowQuits) {
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    send(close);
+    EXPECT_TRUE(program.quitting());
+}
+
 // Synthetic typing (auto-type, remote desktops, xdotool) can press and release a key, Shift
 // and Ctrl among them, several times between two frames. Every text field of the new-game
 // dialogs and a volley in flight take such bursts; the program must go on to the end.
