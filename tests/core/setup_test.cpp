@@ -7,7 +7,8 @@
 
 namespace {
 
-// Steps: p person, c computer, e/n/h a level, x one that does not exist.
+// Steps: p person, c computer, e/n/h a level, x one that does not exist. Each case also
+// takes the next camouflage button and its steps as the (one-letter or longer) name.
 TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
     using C = PlayerControl;
     const std::pair<const char*, C> cases[] = {{"h", C::Person},
@@ -17,6 +18,7 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
                                                {"hcp", C::Person}};
     const Team team(0);
     RecordingHost host;
+    int i = 0;
     for (const auto& [steps, control] : cases) {
         Player player;
         player.control = control == C::Person ? C::ComputerHard : C::Person;
@@ -26,9 +28,16 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
             : *s == 'c' ? dialog.playByComputer()
                         : dialog.chooseLevel(static_cast<int>(std::string("enhx").find(*s)));
         }
+        dialog.check(camouflageChoices[i].buttonId);
+        dialog.name = steps;
         ASSERT_TRUE(dialog.ok(player, host));
         EXPECT_EQ(player.control, control) << steps;
+        EXPECT_EQ(player.camouflage, camouflageChoices[i++].camouflage) << steps;
     }
+    TeamDialog teamDialog(1);
+    teamDialog.name = "B";
+    Team written(1);
+    EXPECT_TRUE(teamDialog.ok(written, host));
 }
 
 // Draws of three numbers per attempt: the generator after `attempts` of them.

@@ -24,13 +24,14 @@ class TankActions : public ::testing::Test, protected CombatScene {
     Tank* enemy = nullptr;
 };
 
-// A team mate 12.5 ahead or behind in each heading: the step stops 0.01 short of it (the
-// simulated games show the divider and the floor's edge doing the same).
+// Team mates 12.5 and 12.8 ahead or behind in each heading: the step stops 0.01 short of the
+// nearer (the simulated games show the divider and the floor's edge doing the same).
 TEST_F(TankActions, StepsStopAHundredthShortOfATeamMateInEveryHeading) {
     const struct {
         int heading;
         float dx, dz;
     } ways[] = {{0, -1, 0}, {90, 0, 1}, {180, 1, 0}, {270, 0, -1}, {360, -1, 0}};
+    Tank& far = addTank(world.teamA, player, 0, 0);  // first in the roster, 0.3 beyond the mate
     Tank& mate = addTank(world.teamA, player, 0, 0);
     Tank& tank = current(30, 0);
     for (const auto& w : ways) {
@@ -39,6 +40,7 @@ TEST_F(TankActions, StepsStopAHundredthShortOfATeamMateInEveryHeading) {
             tank.mileage = 0;
             moveTank(tank, 30, 0);
             moveTank(mate, 30 + way * w.dx * 12.5f, way * w.dz * 12.5f);
+            moveTank(far, 30 + way * w.dx * 12.8f, way * w.dz * 12.8f);
             way > 0 ? driveForward(world, host) : driveBackward(world, host);
             // The position, the 12-unit footprint and its corners all moved together.
             const float x = 30 + way * w.dx * 0.49f, z = way * w.dz * 0.49f;
@@ -89,9 +91,15 @@ TEST_F(TankActions, DrivingForwardOntoACannonPrizeAddsACannonUpToFive) {
     ShieldsDialog none(world), noGame(nullptr);  // nothing held, or no game: all locked
     for (ShieldsDialog* d : {&none, &noGame})
         EXPECT_EQ(d->checkedChoice() * 10 + d->activateEnabled(), -10);
-    EXPECT_EQ(shieldCapacity(9), 0.1f);         // an unknown kind cannot divide by zero
-    for (const Vec3& n : PrizeModel().normals)  // the prize cube's lighting
-        EXPECT_EQ(n.x * n.x + n.y * n.y + n.z * n.z, 1.0f);
+    EXPECT_EQ(shieldCapacity(9), 0.1f);  // an unknown kind cannot divide by zero
+    const PrizeModel cube;  // each face's corners centre on the side its normal points to
+    for (int f = 0; f < 6; ++f) {
+        Vec3 sum, n = cube.normals[f];
+        for (std::int32_t i : cube.faces[f])
+            sum = {sum.x + cube.vertices[i].x, sum.y + cube.vertices[i].y,
+                   sum.z + cube.vertices[i].z};
+        EXPECT_EQ(sum, (Vec3{8 * n.x, 8 * n.y, 8 * n.z})) << f;
+    }
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(BitmapReader, DecodesAnyWidthEitherRowOrderAndHeaderLayout) {
     const struct {
         int width;
         std::size_t stride;
-    } widths[] = {{1, 4}, {2, 8}, {3, 12}, {4, 12}, {5, 16}, {7, 24}, {64, 192}};
+    } widths[] = {{1, 4}, {2, 8}, {3, 12}, {4, 12}, {5, 16}, {7, 24}, {64, 192}, {16384, 49152}};
     for (const auto& w : widths) {
         const RgbImage bottomUp = decode(goodBmp(w.width, 3));
         EXPECT_EQ(bottomUp.rowStride(), w.stride);
