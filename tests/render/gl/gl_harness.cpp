@@ -74,7 +74,9 @@ void uploadTestTexture(unsigned name, Pixel lower, Pixel upper) {
     std::vector<std::uint8_t> rgb;
     for (int i = 0; i < 16; ++i) {
         const Pixel& c = i < 8 ? lower : upper;
-        rgb.insert(rgb.end(), {std::uint8_t(c.r), std::uint8_t(c.g), std::uint8_t(c.b)});
+        const int d = 1 + (i % 4 > 1);  // the right half darker
+        rgb.insert(rgb.end(),
+                   {std::uint8_t(c.r / d), std::uint8_t(c.g / d), std::uint8_t(c.b / d)});
     }
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

@@ -23,13 +23,13 @@ struct Pixel {
     int r = 0, g = 0, b = 0;
 };
 
-// Uploads a 4 x 4 picture, lower two rows one colour, upper two another, into a texture
-// name; delete it after.
+// Uploads a 4 x 4 picture, lower two rows one colour, upper two another, the right half at
+// half brightness, into a texture name; delete it after.
 void uploadTestTexture(unsigned name, Pixel lower, Pixel upper);
 
 // Compares the back buffer with data/<name>.png, allowing a few pixels to differ (or
 // rewrites the picture when KRELLMONT_UPDATE_GOLDEN=1).
-void expectLooksAsReviewed(const std::string& name, int differing = 10);
+void expectLooksAsReviewed(const std::string& name, int differing = 2);
 
 // A game laid out by hand: both teams, one player each, tanks where the test wants them.
 class TestGame : public CombatScene {

@@ -179,7 +179,7 @@ TEST(Frame, ScenesLookAsReviewed) {
         game.addPrize(game.world.teamA, 40, 0);
         game.addPrize(game.world.teamB, -45, -40);
         game.addShell(0, 20, 0);
-        game.addShell(10, 12, -20);
+        game.addShell(27, 9, -33);
         game.look(scene.distance, scene.pitch);
         game.draw(scene.mode, scene.centre);
         expectLooksAsReviewed(scene.name);
