@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -107,10 +108,11 @@ struct ProgramWindow : ::testing::Test {
     }
 };
 
-// The status panel as drawn: a line per filled box or text run, in drawing order, with
-// colours as RGB (alpha when not opaque). Glyphs are told apart by their place in the font
-// atlas; spaces draw nothing and are left out. Button borders are left out too.
-std::vector<std::string> panelDrawing() {
+// The status panel (or the window whose name starts with `owner`) as drawn: a line per filled box
+// or text run, in drawing order, with colours as RGB (alpha when not opaque). Glyphs are told apart
+// by their place in the font atlas; spaces draw nothing and are left out. Button borders are left
+// out too.
+std::vector<std::string> panelDrawing(const std::string& owner = "##StatusPanel") {
     struct Glyph {
         int font;
         const ImFontGlyph* glyph;
@@ -126,7 +128,7 @@ std::vector<std::string> panelDrawing() {
     const ImDrawData* data = ImGui::GetDrawData();
     for (int l = 0; l < data->CmdListsCount; ++l) {
         const ImDrawList* list = data->CmdLists[l];
-        if (std::string(list->_OwnerName) != "##StatusPanel") {
+        if (std::string(list->_OwnerName).rfind(owner, 0) != 0) {
             continue;
         }
         char line[128];
@@ -162,6 +164,12 @@ std::vector<std::string> panelDrawing() {
         }
     }
     return lines;
+}
+
+// Whether the window whose name starts with `owner` drew `line`.
+bool drawn(const std::string& owner, const std::string& line) {
+    const std::vector<std::string> lines = panelDrawing(owner);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 TEST_F(ProgramWindow, PanelFontsAreArialAtTheirPixelHeights) {
@@ -220,12 +228,23 @@ TEST_F(ProgramWindow, PanelDrawsItsReadoutsAndElevenButtonsOnTheScreen) {
     };
     EXPECT_EQ(panelDrawing(), expected);
     // ... and reaches the screen with the menu bar, the floor and a message box.
+    pointAt(300, 200);  // moved without a button, the pointer leaves the camera alone
+    SDL_Event alt{};
+    alt.type = SDL_KEYDOWN;
+    alt.key.keysym = {SDL_SCANCODE_LALT, SDLK_LALT, KMOD_LALT, 0};
+    send(alt);  // held, it underlines the menu titles' letters
+    EXPECT_TRUE(drawn("##MainMenuBar", "box 000000 12,17 7x1"));
     EXPECT_EQ(pixel(400, 5), 0xDBDBDBu);    // menu bar
     EXPECT_EQ(pixel(180, 530), 0xC0C0C0u);  // panel
     EXPECT_EQ(pixel(400, 300), 0x7E7048u);  // the arena's floor
     program.ui().messages().push("Game Over", "Game Over");
     frames(3);
     EXPECT_EQ(pixel(400, 300), 0xFCFCFBu);
+    program.runCommand(AboutCommand);
+    frames(3);
+    // The box's text under its caption, the About box's icon.
+    EXPECT_TRUE(drawn("Game Over", "text 000000 font0 298,290 GameOver"));
+    EXPECT_TRUE(drawn("About", "box FFFFFF 175,257 32x32"));
 }
 
 TEST_F(ProgramWindow, KeysAndLettersReachTheTankOnlyWithoutADialog) {
@@ -326,7 +345,10 @@ TEST_F(ProgramWindow, NewGameDialogsTakeWhatIsTypedWithinTheirLimits) {
               "Number of players must be 1 to 4.\nPlease re-enter values and try again");
     key(SDLK_RETURN);
     text("2");
-    for (int dialog = 0; dialog < 5; ++dialog) {  // team A, its two players, team B, its player
+    key(SDLK_RETURN);  // the player dialog, City's picture first
+    frames(2);
+    EXPECT_TRUE(drawn("Select player", "box FFFFFF 241.5,279 21x20"));
+    for (int dialog = 1; dialog < 5; ++dialog) {  // team A, its two players, team B, its player
         key(SDLK_RETURN);
         frames(2);
     }
