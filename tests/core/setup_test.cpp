@@ -18,6 +18,8 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
                                                {"hcp", C::Person}};
     const Team team(0);
     RecordingHost host;
+    const int looks[] = {CityCamouflage, FallCamouflage, BlueCamouflage, ForestCamouflage,
+                         Forest2Camouflage};  // the buttons left to right
     int i = 0;
     for (const auto& [steps, control] : cases) {
         Player player;
@@ -32,7 +34,7 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
         dialog.name = steps;
         ASSERT_TRUE(dialog.ok(player, host));
         EXPECT_EQ(player.control, control) << steps;
-        EXPECT_EQ(player.camouflage, camouflageChoices[i++].camouflage) << steps;
+        EXPECT_EQ(player.camouflage, looks[i++]) << steps;
     }
     TeamDialog teamDialog(1);
     teamDialog.name = "B";
