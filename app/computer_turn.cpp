@@ -13,14 +13,9 @@ namespace {
 constexpr double longestStep = 0.25;
 
 bool hasLiveTank(const Team& team) {
-    for (const Player* p = team.firstPlayer; p != nullptr; p = p->next) {
-        for (const Tank* t = p->firstTank; t != nullptr; t = t->next) {
-            if (!t->destroyed) {
-                return true;
-            }
-        }
-    }
-    return false;
+    bool live = false;
+    forEachTank(team, [&live](const Tank& t) { live = live || !t.destroyed; });
+    return live;
 }
 
 }  // namespace
