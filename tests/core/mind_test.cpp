@@ -22,9 +22,11 @@ void setControl(Team& team, PlayerControl control) {
 
 int drives = 0;  // plans that drove onto a prize
 
-// Plays the plan through the key actions; returns a complaint, or "" when the shot is made
-// by keys alone and leaves the tank as the plan promised.
-std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, bool fireToo) {
+// Plays the plan through the key actions and logs the target, shield and drive it chose;
+// returns a complaint, or "" when the shot is made by keys alone and leaves the tank as the
+// plan promised.
+std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, std::string& log,
+                     bool fireToo) {
     const TurnPlan plan = mind.planTurn(world);
     if (plan.actions.empty() || plan.actions.back() != TankAction::Fire || !mind.lastAimed())
         return "a plan does not end with a shot";
@@ -49,6 +51,7 @@ std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, bool 
     if (drove && world.currentTeam->prize != nullptr)
         return "a drive planned onto the prize missed it";
     drives += drove;
+    appendf(log, " -> %d shield %d drive %d", mind.lastTarget(), plan.shieldKind, drove);
     if (fireToo)
         applyTankAction(TankAction::Fire, world, host);
     return "";
@@ -66,24 +69,33 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
                  {PlayerControl::ComputerNormal, "normal", 5, 0.90},
                  {PlayerControl::ComputerEasy, "easy", 10, 0.75}};
     const int placements = 200 / scale;
+    std::string log;  // each volley of the first 20 placements, the same in every build
     for (const auto& c : cases) {
         int hits = 0, firstVolleyHits = 0;
+        ComputerMind mind(7);  // a new placement is a new game
         for (int seed = 1; seed <= placements; ++seed) {
+            mind.forgetGame();
             CombatScene scene;
             scene.world.random.seed(seed);
             runNewGame(scene.world, scene.host, {{1}, {1}, 120 + seed * 37 % 181});
             GameWorld& w = scene.world;
             setControl(w.teamA, c.level);
-            ComputerMind mind(seed);
             Tank& target = *w.teamB.firstPlayer->firstTank;
             for (int volley = 1; volley <= c.volleys; ++volley) {
                 w.currentTeam = &w.teamA;
-                ASSERT_EQ(playPlan(mind, w, scene.host, true), "") << c.name << " seed " << seed;
-                ASSERT_EQ(mind.lastTarget(), target.serial) << c.name << " seed " << seed;
+                std::string line;
+                appendf(line, "%s %d.%d", c.name, seed, volley);
+                ASSERT_EQ(playPlan(mind, w, scene.host, line, true), "") << line;
+                ASSERT_EQ(mind.lastTarget(), target.serial) << line;
                 const float shieldBefore = target.shieldActive ? target.shieldStrength : 0.0f;
                 scene.runVolley();
-                if (target.destroyed ||
-                    (target.shieldActive ? target.shieldStrength : 0.0f) < shieldBefore) {
+                const Tank& me = *mind.lastAimed();
+                const bool hit = target.destroyed || (target.shieldActive ? target.shieldStrength
+                                                                          : 0.0f) < shieldBefore;
+                appendf(line, ": t %d e %d p %.1f %s\n", me.turretAngle, me.elevation, me.power,
+                        hit ? "hit" : "miss");
+                log += seed <= 20 ? line : "";
+                if (hit) {
                     ++hits;
                     firstVolleyHits += volley == 1;
                     break;
@@ -95,6 +107,7 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
                     placements);
         EXPECT_GE(hits, c.rate * placements) << c.name;
     }
+    expectGolden("mind_placements.txt", log);
 }
 
 // Whole games between computer players, checked frame by frame by the simulated game;
@@ -104,7 +117,7 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
                                     PlayerControl::ComputerHard};
     int hardWins = 0, hardGames = 0;
     drives = 0;
-    unsigned seed = 0;
+    std::string log;  // the games every build plays
     for (PlayerControl a : levels) {
         for (PlayerControl b : levels) {
             const bool hardEasy =
@@ -112,20 +125,22 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
                 (a == PlayerControl::ComputerEasy || b == PlayerControl::ComputerEasy);
             const int games = hardEasy ? 50 / scale : (scale == 1 ? 2 : 1);
             for (int g = 0; g < games; ++g) {
-                SimGame game(++seed);
+                const unsigned seed = 100 * (3 * int(a) + int(b)) + g;
+                SimGame game(seed);
                 game.setUp();
                 setControl(game.world().teamA, a);
                 setControl(game.world().teamB, b);
                 ComputerMind mind(seed);
                 std::string complaint;
                 game.turnPlayer = [&](GameWorld& w, GameHost& host) {
-                    const std::string c = playPlan(mind, w, host, false);
+                    const std::string c = playPlan(mind, w, host, game.log, false);
                     if (complaint.empty())
                         complaint = c;
                 };
                 game.play(1000);
                 ASSERT_EQ(game.failure + complaint, "") << "seed " << seed << "\n" << game.log;
                 ASSERT_TRUE(game.gameOver) << "seed " << seed << "\n" << game.log;
+                log += g < (hardEasy ? 5 : 1) ? game.log : "";
                 if (hardEasy) {
                     ++hardGames;
                     const Team& winner = *game.world().currentTeam;
@@ -138,6 +153,7 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
                 hardGames, drives);
     EXPECT_GE(hardWins, 0.8 * hardGames);
     EXPECT_GT(drives, 0);
+    expectGolden("mind_games.txt", log);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
 #include "tests/core/sim_game.h"
 
 namespace {
@@ -31,14 +27,7 @@ TEST(WholeGameSimulation, FixedSeedGamesReplayTheReviewedLog) {
         ASSERT_EQ(game.failure, "") << seed;
         log += game.log;
     }
-    const std::string path = std::string(KRELLMONT_TEST_DATA_DIR) + "/sim_games.txt";
-    if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1') {
-        std::ofstream(path) << log;
-        GTEST_SKIP() << "rewrote " << path;
-    }
-    std::stringstream golden;
-    golden << std::ifstream(path).rdbuf();
-    EXPECT_EQ(golden.str(), log);
+    expectGolden("sim_games.txt", log);
 }
 
 }  // namespace
