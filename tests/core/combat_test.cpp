@@ -59,6 +59,7 @@ TEST(Hits, BoxThatOnlyTouchesATankDestroysItAndAShieldIsASphereWornByTwentyFive)
             EXPECT_EQ(t.shieldActive ? t.shieldStrength : 0, 25 * (k.hits - i)) << k.kind;
         }
     }
+    EXPECT_FALSE(activateShield(t, WeakShield));  // none left
     EXPECT_EQ(testTeamHit(at(-6.3f, 3, 0), team), NoHit);
     EXPECT_EQ(testTeamHit(at(-6.24f, 3, 0), team), TankDestroyed);  // touching counts
     EXPECT_EQ(testTeamHit(at(0, 3, 0), team), NoHit);               // a wreck is no target

@@ -66,12 +66,12 @@ class SimGame {
                 value = &d->countText;
                 d->check(27 + pick(6));  // 32 is no camouflage's button
                 if (d->name != "")
-                    note("%s, ", d->title.c_str());
+                    appendf(log, "%s, ", d->title.c_str());
             } else {
                 value = &flow.arenaSizeDialog()->lengthText;
             }
             if (name != nullptr && *name != "")
-                note("'%s' proposed\n", (proposed = *name).c_str());
+                appendf(log, "'%s' proposed\n", (proposed = *name).c_str());
             if (name != nullptr)
                 *name = pick(6) != 0 ? proposed : (valid = false, "");
             *value = !goodValue ? bad[pick(9)]
@@ -81,14 +81,14 @@ class SimGame {
             if (flow.pressOk() == NewGameFlow::OkResult::Rejected) {
                 if (valid)
                     return fail("a valid dialog was rejected");
-                note("'%s' refused: %s|%s\n", value->c_str(),
-                     scene_.host.messages[messages].text.c_str(),
-                     scene_.host.messages[messages].caption.c_str());
+                appendf(log, "'%s' refused: %s|%s\n", value->c_str(),
+                        scene_.host.messages[messages].text.c_str(),
+                        scene_.host.messages[messages].caption.c_str());
             }
         }
-        note("game: side %.0f barrier %.0f, team A %s %d tanks, team B %s %d tanks\n",
-             world().arena.halfSide * 2, world().arena.barrierHeight, world().teamA.name,
-             world().teamA.tankTotal, world().teamB.name, world().teamB.tankTotal);
+        appendf(log, "game: side %.0f barrier %.0f, team A %s %d tanks, team B %s %d tanks\n",
+                world().arena.halfSide * 2, world().arena.barrierHeight, world().teamA.name,
+                world().teamA.tankTotal, world().teamB.name, world().teamB.tankTotal);
         checkTanks();
     }
 
@@ -111,11 +111,6 @@ class SimGame {
     void fail(const std::string& what) {
         if (failure.empty())
             failure = "turn " + std::to_string(turns_) + ": " + what;
-    }
-
-    template <typename... Args>
-    void note(const char* format, Args... args) {
-        appendf(log, format, args...);
     }
 
     // "A3": the team and the tank's serial.
@@ -203,11 +198,11 @@ class SimGame {
             dialog.clickActivate();
             dialog.clickChoice(pick(shieldKindCount));
             const int kind = dialog.checkedChoice();
-            note(" shields %d%d%d>%d", dialog.choiceEnabled(0), dialog.choiceEnabled(1),
-                 dialog.choiceEnabled(2), kind);
+            appendf(log, " shields %d%d%d>%d", dialog.choiceEnabled(0), dialog.choiceEnabled(1),
+                    dialog.choiceEnabled(2), kind);
             dialog.pressOk();
             if (kind >= 0 && me.shieldActive)
-                note(" %s on at %.0f", dialog.choiceText(kind).c_str(), me.shieldStrength);
+                appendf(log, " %s on at %.0f", dialog.choiceText(kind).c_str(), me.shieldStrength);
         }
         std::vector<const Tank*> targets;
         forEachTank(w.otherTeam(*w.currentTeam), [&](const Tank& t) {
@@ -245,7 +240,7 @@ class SimGame {
         if (!host.shieldsMenuStates.empty() && host.shieldsMenuStates.back() != holdsShield)
             return fail("the Shields item does not follow the tank's shields");
         const size_t messagesBefore = host.messages.size();
-        note("%3d %s", turns_, name(*shooter).c_str());
+        appendf(log, "%3d %s", turns_, name(*shooter).c_str());
         turnPlayer ? turnPlayer(w, host) : randomActions(*shooter);
 
         const size_t buttonCallsBefore = host.buttonStates.size();
@@ -260,9 +255,9 @@ class SimGame {
         const int killsBefore = shooter->kills, countdownBefore = w.prizeCountdown;
         if (!fire(w, host))
             return fail("the current tank could not fire");
-        note(" at (%.2f, %.2f) h %d t %d e %d p %.1f x%d:", shooter->position.x,
-             shooter->position.z, shooter->heading, shooter->turretAngle, shooter->elevation,
-             shooter->power, shooter->cannonCount);
+        appendf(log, " at (%.2f, %.2f) h %d t %d e %d p %.1f x%d:", shooter->position.x,
+                shooter->position.z, shooter->heading, shooter->turretAngle, shooter->elevation,
+                shooter->power, shooter->cannonCount);
         if (host.sounds.size() != soundsBefore + 1 || host.sounds.back() != cannonSoundFile)
             return fail("a volley did not play the cannon once");
         long frames = 0;
@@ -280,7 +275,7 @@ class SimGame {
             if (frames > 100000)
                 return fail("a shell never ended");
         }
-        note(" %ld frames, last at (%.2f, %.2f)", frames, last.x, last.z);
+        appendf(log, " %ld frames, last at (%.2f, %.2f)", frames, last.x, last.z);
         checkTanks();
 
         // What the volley did to tanks, shields and prizes, in hits of 25.
@@ -291,20 +286,20 @@ class SimGame {
                 const float now = t.shieldActive ? t.shieldStrength : 0.0f, was = before[i++];
                 if (was > now) {
                     hits += static_cast<int>(std::lround((was - now) / 25));
-                    note(" shield %s took %.0f", name(t).c_str(), (was - now) / 25);
+                    appendf(log, " shield %s took %.0f", name(t).c_str(), (was - now) / 25);
                 }
                 enemiesLeft += team == &enemy && !t.destroyed;
                 if (t.destroyed && was >= 0) {
                     ++hits;
                     ++destroyed;
-                    note(" destroyed %s", name(t).c_str());
+                    appendf(log, " destroyed %s", name(t).c_str());
                 }
             });
         }
         for (int k = 0; k < 2; ++k) {
             if (prizes[k] && !(k ? w.teamB : w.teamA).prize) {
                 ++hits;
-                note(" prize %s hit", k ? "B" : "A");
+                appendf(log, " prize %s hit", k ? "B" : "A");
             }
         }
         const int taunts = static_cast<int>(host.sounds.size() - soundsBefore - 1);
@@ -317,21 +312,21 @@ class SimGame {
             return fail("the turn did not pass once");
         for (size_t m = messagesBefore; m < host.messages.size(); ++m) {
             if (host.messages[m].caption == "PowerUp")
-                note(", PowerUp: %s", host.messages[m].text.c_str());
+                appendf(log, ", PowerUp: %s", host.messages[m].text.c_str());
             else if (host.messages[m].caption == "Game Over")
                 gameOver = true;
             else
                 return fail("unexpected message " + host.messages[m].caption);
         }
         if (gameOver) {
-            note(", Game Over\n");
+            appendf(log, ", Game Over\n");
             if (enemiesLeft != 0 || w.currentTeam != &shooterTeam)
                 return fail("Game Over while the other team lives, or the turn moved");
             return;
         }
         if (enemiesLeft == 0 || w.currentTeam != &enemy || w.currentTank()->destroyed)
             return fail("the turn did not go to a live tank of the other team");
-        note(", countdown %d\n", w.prizeCountdown);
+        appendf(log, ", countdown %d\n", w.prizeCountdown);
     }
 
     CombatScene scene_;
