@@ -64,38 +64,33 @@ TEST(BitmapReader, DecodesAnyWidthEitherRowOrderAndHeaderLayout) {
 // does not draw) a black picture of the stated width.
 TEST(BitmapReader, MalformedHeadersAreRefusedForTheRightReason) {
     const std::uint32_t minusFour = std::uint32_t(-4);
+    using E = BitmapError;
     const struct {
         const char* what;
         Patches patches;
-        BitmapError expected;
+        E expected;
         int blackWidth;
     } cases[] = {
-        {"pixel offset zero", {{10, 0}}, BitmapError::BadHeader, 0},
-        {"pixel offset inside the info header", {{10, 40}}, BitmapError::BadHeader, 0},
-        {"pixel offset past the end", {{10, 0xFFFFFFF0u}}, BitmapError::BadHeader, 0},
-        {"old core header", {{14, 12}}, BitmapError::BadHeader, 0},
-        {"info header overlapping the pixels", {{14, 41}}, BitmapError::BadHeader, 0},
-        {"zero width", {{18, 0}}, BitmapError::BadDimensions, 0},
-        {"negative width", {{18, minusFour}}, BitmapError::BadDimensions, 0},
-        {"zero height", {{22, 0}}, BitmapError::BadDimensions, 0},
-        {"most negative height", {{22, std::uint32_t(INT_MIN)}}, BitmapError::BadDimensions, 0},
-        {"huge width", {{18, INT_MAX}}, BitmapError::BadDimensions, 0},
-        {"width times height overflowing",
-         {{18, 0x10000}, {22, 0x10000}},
-         BitmapError::BadDimensions,
-         0},
-        {"stated size short of the rows", {{34, 47}}, BitmapError::TruncatedPixels, 0},
-        {"stated size past the end", {{34, 49}}, BitmapError::TruncatedPixels, 0},
-        {"more rows than present", {{22, 5}}, BitmapError::TruncatedPixels, 0},
-        {"8-bit rows four bytes past the end",
-         {{28, 8}, {18, 13}},
-         BitmapError::TruncatedPixels,
-         0},
-        {"8-bit palette", {{28, 8}}, BitmapError::None, 4},
-        {"8-bit rows filling the 48 bytes exactly", {{28, 8}, {18, 12}}, BitmapError::None, 12},
-        {"16-bit top-down", {{28, 16}, {22, minusFour}}, BitmapError::None, 4},
-        {"24-bit bit fields", {{30, 3}}, BitmapError::None, 4},
-        {"run-length, sized by its block", {{28, 8}, {30, 1}, {34, 10}}, BitmapError::None, 4},
+        {"pixel offset zero", {{10, 0}}, E::BadHeader, 0},
+        {"pixel offset inside the info header", {{10, 40}}, E::BadHeader, 0},
+        {"pixel offset past the end", {{10, 0xFFFFFFF0u}}, E::BadHeader, 0},
+        {"old core header", {{14, 12}}, E::BadHeader, 0},
+        {"info header overlapping the pixels", {{14, 41}}, E::BadHeader, 0},
+        {"zero width", {{18, 0}}, E::BadDimensions, 0},
+        {"negative width", {{18, minusFour}}, E::BadDimensions, 0},
+        {"zero height", {{22, 0}}, E::BadDimensions, 0},
+        {"most negative height", {{22, std::uint32_t(INT_MIN)}}, E::BadDimensions, 0},
+        {"huge width", {{18, INT_MAX}}, E::BadDimensions, 0},
+        {"width times height overflowing", {{18, 0x10000}, {22, 0x10000}}, E::BadDimensions, 0},
+        {"stated size short of the rows", {{34, 47}}, E::TruncatedPixels, 0},
+        {"stated size past the end", {{34, 49}}, E::TruncatedPixels, 0},
+        {"more rows than present", {{22, 5}}, E::TruncatedPixels, 0},
+        {"8-bit rows four bytes past the end", {{28, 8}, {18, 13}}, E::TruncatedPixels, 0},
+        {"8-bit palette", {{28, 8}}, E::None, 4},
+        {"8-bit rows filling the 48 bytes exactly", {{28, 8}, {18, 12}}, E::None, 12},
+        {"16-bit top-down", {{28, 16}, {22, minusFour}}, E::None, 4},
+        {"24-bit bit fields", {{30, 3}}, E::None, 4},
+        {"run-length, sized by its block", {{28, 8}, {30, 1}, {34, 10}}, E::None, 4},
     };
     for (const auto& c : cases) {
         const BitmapResult<RawBitmap> raw = parse(goodBmp(4, 4), c.patches);
@@ -106,9 +101,8 @@ TEST(BitmapReader, MalformedHeadersAreRefusedForTheRightReason) {
             EXPECT_EQ(image.pixels, std::vector<std::uint8_t>(image.rowStride() * 4, 0)) << c.what;
         }
     }
-    EXPECT_EQ(parseBitmap(nullptr, 0).error, BitmapError::NotABitmap);
-    EXPECT_EQ(parse({'M', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0}).error,
-              BitmapError::NotABitmap);
+    EXPECT_EQ(parseBitmap(nullptr, 0).error, E::NotABitmap);
+    EXPECT_EQ(parse({'M', 'B', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0}).error, E::NotABitmap);
 }
 
 // Cut anywhere or with any header byte spoiled, nothing reads outside a buffer (the

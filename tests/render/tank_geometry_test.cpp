@@ -16,7 +16,8 @@ Vec3 sub(const Vec3& a, const Vec3& b) {
 
 // Every part is a closed convex solid: each face flat, its unit normal pointing away from
 // the middle and agreeing with its winding (Newell's normal), every vertex on the inner
-// side of every face, every vertex used. The camouflaged parts leave the texture to their list.
+// side of every face, every vertex used, every edge run once each way by two faces. The camouflaged
+// parts leave the texture to their list.
 TEST(TankGeometry, EveryPartIsAClosedConvexSolidWithOutwardFaces) {
     const struct {
         const char* name;
@@ -32,6 +33,7 @@ TEST(TankGeometry, EveryPartIsAClosedConvexSolidWithOutwardFaces) {
             middle = {middle.x + p.x / g.vertices.size(), middle.y + p.y / g.vertices.size(),
                       middle.z + p.z / g.vertices.size()};
         std::set<std::int32_t> used;
+        std::multiset<std::pair<int, int>> edges;
         for (const ModelFace& face : g.faces) {
             const int count = face.vertexCount();
             Vec3 winding, centre;
@@ -44,6 +46,7 @@ TEST(TankGeometry, EveryPartIsAClosedConvexSolidWithOutwardFaces) {
                            winding.z + (a.x - b.x) * (a.y + b.y)};
                 centre = {centre.x + a.x / count, centre.y + a.y / count, centre.z + a.z / count};
                 used.insert(face.indices[i]);
+                edges.insert({face.indices[i], face.indices[(i + 1) % count]});
             }
             const Vec3& n = face.normal;
             const Vec3& first = g.vertices[face.indices[0]];
@@ -57,6 +60,8 @@ TEST(TankGeometry, EveryPartIsAClosedConvexSolidWithOutwardFaces) {
             EXPECT_EQ(face.texture == NoTexture, camouflaged) << name;
         }
         EXPECT_EQ(used.size(), g.vertices.size()) << name;
+        for (const auto& [a, b] : edges)
+            EXPECT_EQ(edges.count({b, a}), 1u) << name << " " << a << "-" << b;
     }
     // A wall of zero height has collinear corners: no NaN reaches the lighting.
     const Vec3 n = faceNormal({0, 0, 0}, {2, 0, 0}, {2, 3, 0}),

@@ -76,10 +76,11 @@ void uploadTestTexture(unsigned name, Pixel lower, Pixel upper) {
         const Pixel& c = i < 8 ? lower : upper;
         const int d = 1 + (i % 4 > 1);  // the right half darker
         rgb.insert(rgb.end(),
-                   {std::uint8_t(c.r / d), std::uint8_t(c.g / d), std::uint8_t(c.b / d)});
+                   {std::uint8_t(c[0] / d), std::uint8_t(c[1] / d), std::uint8_t(c[2] / d)});
     }
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 4, 4, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -146,8 +147,6 @@ Shell& TestGame::addShell(float x, float y, float z) {
 void TestGame::addPrize(Team& team, float x, float z) {
     team.prize = std::make_unique<Prize>(world.random);
     team.prize->position = {x, 0.0f, z};
-    team.prize->box = {x - 2.0f, x + 2.0f, -2.0f, 2.0f, z - 2.0f, z + 2.0f};
-    team.prize->syncCorners();
 }
 
 void TestGame::draw(PolygonMode mode, CameraCentre centre, ShellMotion motion) {

@@ -6,6 +6,7 @@
 #include "render/scene.h"
 #include "tests/core/fixtures.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,7 @@ SceneResources& sharedScene();
 // What the scene's set-up reported.
 const RecordingHost& setupHost();
 
-struct Pixel {
-    int r = 0, g = 0, b = 0;
-};
+using Pixel = std::array<int, 3>;  // red, green, blue
 
 // Uploads a 4 x 4 picture, lower two rows one colour, upper two another, the right half at
 // half brightness, into a texture name; delete it after.

@@ -12,94 +12,98 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace {
 
-// The set-up ran in an empty folder: each picture is reported once, in loading order.
-TEST(SceneSetup, ReportsEveryMissingBitmapOnceInLoadingOrder) {
-    const auto& messages = setupHost().messages;
-    ASSERT_EQ(messages.size(), textureCount);
-    for (std::size_t i = 0; i < textureCount; ++i)
-        EXPECT_EQ(messages[i].text, missingFileMessage(textureTable()[i].fileName));
-}
-
-// Rows of three pixels are nine bytes in memory but twelve in the file: an upload that
-// ignored the padding would shift every row after the first.
+// Every picture is read from the working directory; the set-up, run in an empty folder,
+// reported each missing one once, in loading order. Rows of three pixels are nine bytes in
+// memory but twelve in the file: an upload that ignored the padding would shift every row
+// after the first. Unpacking left set by other code (a window toolkit's font upload, say)
+// must not reach the pictures either. Only the floor and the prize, repeated across large
+// faces, get smaller levels, and so are scaled to a power of two; the rest arrive texel for
+// texel.
 TEST(TextureUpload, OddWidthsArriveTexelForTexel) {
-    const auto scratch = TextureName(200);  // far above the game's own names
-    const std::string file = testing::TempDir() + std::to_string(getpid()) + "odd.bmp";
+    const auto previous = std::filesystem::current_path();
+    const std::string folder = testing::TempDir() + std::to_string(getpid()) + "pictures";
+    std::filesystem::create_directory(folder);
     RecordingHost host;
     for (int height : {2, -3}) {
+        for (GLenum leftover : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS})
+            glPixelStorei(leftover, 1);
         const auto bytes = bitmap_test::goodBmp(3, height);
-        std::ofstream(file, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        loadTexture(host, file, scratch, false);
-        glBindTexture(GL_TEXTURE_2D, scratch);
-        const int rows = std::abs(height);
-        std::vector<std::uint8_t> texels(3 * 3 * rows);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
-        for (int y = 0; y < rows; ++y) {
-            for (int x = 0; x < 3; ++x) {
-                const std::uint8_t* t = &texels[(y * 3 + x) * 3];
-                EXPECT_EQ((bitmap_test::Bgr{t[2], t[1], t[0]}),
-                          bitmap_test::positionColour(x, height < 0 ? rows - 1 - y : y))
-                    << x << "," << y << " of " << height;
+        for (const TextureEntry& entry : textureTable())
+            std::ofstream(folder + "/" + entry.fileName, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::filesystem::current_path(folder);
+        loadTextures(host);
+        std::filesystem::current_path(previous);
+        for (std::size_t i = 0; i < textureCount; ++i) {
+            const TextureEntry& entry = textureTable()[i];
+            EXPECT_EQ(setupHost().messages.at(i).text, missingFileMessage(entry.fileName));
+            glBindTexture(GL_TEXTURE_2D, entry.name);
+            GLint width = 0, filter = 0;
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filter);
+            EXPECT_EQ(filter, GL_NEAREST);
+            const bool levels = entry.name == FloorTexture || entry.name == PrizeTexture;
+            ASSERT_EQ(width, levels ? 4 : 3) << entry.fileName;
+            const int rows = std::abs(height);
+            std::vector<std::uint8_t> texels(4 * 4 * 3);  // room for a scaled picture
+            glPixelStorei(GL_PACK_ALIGNMENT, 1);
+            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+            for (int y = 0; y < rows && !levels; ++y) {
+                for (int x = 0; x < 3; ++x) {
+                    const std::uint8_t* t = &texels[(y * 3 + x) * 3];
+                    EXPECT_EQ((bitmap_test::Bgr{t[2], t[1], t[0]}),
+                              bitmap_test::positionColour(x, height < 0 ? rows - 1 - y : y))
+                        << x << "," << y << " of " << height << " in " << entry.fileName;
+                }
             }
         }
-        GLint filter = 0;
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filter);
-        EXPECT_EQ(filter, GL_NEAREST);
     }
+    EXPECT_EQ(setupHost().messages.size(), textureCount);
     EXPECT_TRUE(host.messages.empty());
-    std::remove(file.c_str());
+    std::filesystem::remove_all(folder);
 }
 
 // Nothing nearer than 10 is drawn; distant squares keep their depth order. (The light's
 // terms show in every reviewed frame below.)
 TEST(SceneObjects, ProjectionClipsOnlyWhatLiesNearerThanTen) {
     resizeViewport(viewWidth, viewHeight);
-    glLoadIdentity();
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
-    // Two squares straight ahead, in either drawing order: green at the first distance, red
-    // at the second. The nearer shows; green at 9 is clipped, red at 100000 still drawn.
-    const double pairs[][2] = {{11, 1000}, {1000, 100000}, {9, 100000}};
+    // Two squares straight ahead, green at the first distance drawn before red at the second:
+    // the nearer shows; green at 9 is clipped, red at 100000 still drawn.
+    const float pairs[][2] = {{11, 1000}, {1000, 100000}, {9, 100000}};
     const int want[] = {0x00FF00, 0x00FF00, 0xFF0000};
     for (int i = 0; i < 3; ++i) {
-        for (int greenFirst = 0; greenFirst < 2; ++greenFirst) {
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            for (int k = 0; k < 2; ++k) {
-                const bool green = (k == 0) == (greenFirst == 1);
-                const float z = float(-pairs[i][green ? 0 : 1]), half = -z * 0.2f;
-                glColor3f(!green, green, 0);
-                glBegin(GL_QUADS);
-                glVertex3f(-half, -half, z);
-                glVertex3f(half, -half, z);
-                glVertex3f(half, half, z);
-                glVertex3f(-half, half, z);
-                glEnd();
-            }
-            std::uint8_t rgb[3] = {};
-            glReadPixels(viewWidth / 2, viewHeight / 2, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-            EXPECT_EQ(rgb[0] << 16 | rgb[1] << 8 | rgb[2], want[i]) << pairs[i][0];
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        for (float distance : pairs[i]) {
+            glColor3f(distance == pairs[i][1], distance == pairs[i][0], 0);
+            glLoadIdentity();
+            glTranslatef(0, 0, -distance);
+            glRectf(-distance / 5, -distance / 5, distance / 5, distance / 5);
         }
+        std::uint8_t rgb[3] = {};
+        glReadPixels(viewWidth / 2, viewHeight / 2, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        EXPECT_EQ(rgb[0] << 16 | rgb[1] << 8 | rgb[2], want[i]) << pairs[i][0];
     }
     glPopAttrib();
-    while (glGetError() != GL_NO_ERROR) {
-    }
     resizeViewport(0, 0);  // a window shrunk to nothing still gets a valid projection
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     resizeViewport(viewWidth, viewHeight);
 }
 
-// The shell close up, lit from above, filled and in wireframe, as it looked when
-// freeglut's sphere drew it. Same vertices, same split of every quad into triangles: a
-// quad-strip sphere (GLU's) differs in some two thousand pixels of the filled picture.
+// The shell close up in its cyan box, lit from above, filled and in wireframe. The sphere
+// keeps the vertices and the split of every quad into triangles of freeglut's, which first
+// drew it: a quad-strip sphere (GLU's) differs in some two thousand pixels of the filled one.
 TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
+    TestGame game;
+    const Shell& shell = game.addShell(0, 0, 0);
     for (PolygonMode mode : {PolygonMode::SolidShading, PolygonMode::Wireframe}) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -111,11 +115,9 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
         gluLookAt(0.9, 0.7, 1.1, 0, 0, 0, 0, 1, 0);
         placeLight();
         applyPolygonMode(mode);
-        drawShell();
+        ScenePainter(mode).paintShell(shell);
         glLoadIdentity();
-        // One grazing edge on the outline is shaded a little differently.
-        expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid",
-                              80);
+        expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid");
     }
     applyPolygonMode(PolygonMode::TextureMapping);
     resizeViewport(viewWidth, viewHeight);
@@ -123,9 +125,10 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
 
 // Whole frames of small scenes against the reviewed pictures in data/: each camouflage on
 // its tanks; the outlines (the current tank red, the others blue, a wreck nowhere); the
-// floor's repeats, the prizes, the parts' texture coordinates, shells and a fading shield
-// bubble; the pose of hull, turret and barrel from above and from the side; the followed
-// tank whole in the nearest view. KRELLMONT_UPDATE_GOLDEN=1 rewrites the pictures.
+// floor's repeats, the walls' far ends, the prizes, the parts' texture coordinates (each
+// track picture in its own colours), shells and a fading shield bubble; the pose of hull,
+// turret and barrel from above and from the side; the followed tank whole in the nearest
+// view. KRELLMONT_UPDATE_GOLDEN=1 rewrites the pictures.
 TEST(Frame, ScenesLookAsReviewed) {
     const struct {
         int camouflage;
@@ -136,6 +139,8 @@ TEST(Frame, ScenesLookAsReviewed) {
                  {CityCamouflage, "citycamo.bmp", {255, 255, 255}},
                  {ForestCamouflage, "forestcamo.bmp", {0, 255, 0}},
                  {Forest2Camouflage, "Camouflage.bmp", {255, 0, 0}}};
+    for (GLuint name = 1; name <= PrizeTexture; ++name)  // none left from earlier tests
+        glDeleteTextures(1, &name);
     TestGame dressed;
     for (const auto& look : looks) {
         for (const TextureEntry& entry : textureTable())
@@ -152,20 +157,27 @@ TEST(Frame, ScenesLookAsReviewed) {
     uploadTestTexture(FallCamoTexture, {255, 128, 0}, {0, 128, 255});
     uploadTestTexture(PrizeTexture, {0, 255, 0}, {255, 255, 0});
     for (unsigned track = TrackSideTexture; track <= TrackLengthTexture; ++track)
-        uploadTestTexture(track, {255, 0, 255}, {0, 255, 255});
+        uploadTestTexture(track, {255, 255, 0}, {255 * int(track % 2), 255 * int(track / 8), 255});
+    // The light from above leaves upright faces nearly black; a second one shining from the
+    // viewer (where a light stands unless placed) shows their pictures and how the floor's
+    // normal takes light.
+    glEnable(GL_LIGHT1);
     const struct {
         const char* name;
         PolygonMode mode;
         CameraCentre centre;
         double distance;
-        float pitch;
-    } scenes[] = {{"outlines", PolygonMode::SolidShading, CameraCentre::CenterOfArena, 170, 90},
-                  {"wireframe", PolygonMode::Wireframe, CameraCentre::CenterOfArena, 170, 90},
-                  {"textured", PolygonMode::TextureMapping, CameraCentre::CenterOfArena, 150, 40},
-                  {"above", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 90},
-                  {"side", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 0},
-                  {"followed", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 20, 45}};
+        float pitch, yaw, headlight;
+    } scenes[] = {
+        {"outlines", PolygonMode::SolidShading, CameraCentre::CenterOfArena, 170, 90, 0, 0},
+        {"wireframe", PolygonMode::Wireframe, CameraCentre::CenterOfArena, 170, 90, 0, 0},
+        {"textured", PolygonMode::TextureMapping, CameraCentre::CenterOfArena, 150, 40, 180, 0},
+        {"above", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 90, 0, 0},
+        {"side", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 15, 0, 0.6f},
+        {"followed", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 20, 45, 0, 0}};
     for (const auto& scene : scenes) {
+        const GLfloat headlight[] = {scene.headlight, scene.headlight, scene.headlight, 1};
+        glLightfv(GL_LIGHT1, GL_DIFFUSE, headlight);
         TestGame game;
         Tank& current = game.addTank(game.world.teamA, 30, -30, FallCamouflage);
         current.turretAngle = current.turretYaw = 30;
@@ -181,13 +193,11 @@ TEST(Frame, ScenesLookAsReviewed) {
         game.addShell(0, 20, 0);
         game.addShell(27, 9, -33);
         game.look(scene.distance, scene.pitch);
+        game.camera.yaw = scene.yaw;
         game.draw(scene.mode, scene.centre);
         expectLooksAsReviewed(scene.name);
     }
-    for (const TextureEntry& entry : textureTable()) {
-        const GLuint name = entry.name;
-        glDeleteTextures(1, &name);
-    }
+    glDisable(GL_LIGHT1);
 }
 
 // The frame puts back every state its drawing changed, and smoothing ends with it.
