@@ -17,6 +17,7 @@ TEST(CameraDrag, TurnsTiltsAndMovesTheEyeWithinTheirRanges) {
         const char* camera;
     } steps[] = {
         {true, 130, 110, true, false, "yaw 30 pitch 55 eye 180"},
+        {false, 480, 110, true, false, "yaw 0 pitch 55 eye 180"},
         {false, 480, 400, true, false, "yaw 0 pitch 90 eye 180"},
         {false, 470, 0, true, false, "yaw 360 pitch 0 eye 180"},
         {true, 0, 150, false, true, "yaw 0 pitch 45 eye 230"},

@@ -19,7 +19,23 @@ TEST(FontFiles, DamagedFontBytesAreRefusedWithoutReadingPastThem) {
     for (const auto& d : damaged) {
         EXPECT_EQ(lineHeightForEm(d, 19.0f), 0.0f) << d.size();
     }
+    // A collection holding the font measures as the font: its tables' places count from the
+    // start of the collection.
+    const unsigned char header[] = {'t', 't', 'c', 'f', 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 16};
+    std::vector<unsigned char> collection = bytes;
+    collection.insert(collection.begin(), std::begin(header), std::end(header));
+    for (int at = 16 + 12 + 8; at < 16 + 12 + 16 * (bytes[4] << 8 | bytes[5]); at += 16) {
+        const unsigned moved = (collection[at] << 24 | collection[at + 1] << 16 |
+                                collection[at + 2] << 8 | collection[at + 3]) +
+                               16u;
+        for (int k = 0; k < 4; ++k) {
+            collection[at + k] = static_cast<unsigned char>(moved >> (24 - 8 * k));
+        }
+    }
+    EXPECT_EQ(lineHeightForEm(collection, 19.0f), lineHeightForEm(bytes, 19.0f));
+    EXPECT_GT(lineHeightForEm(bytes, 19.0f), 19.0f);
     std::vector<unsigned char> read;
     EXPECT_FALSE(readFontFile("/nonexistent/font.ttf", read));
+    EXPECT_FALSE(readFontFile("/dev/null", read));  // empty
     EXPECT_TRUE(read.empty());
 }

@@ -67,6 +67,8 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"A-h Up Enter", {}, WebsiteCommand, true},
         {"A-f Down Enter PgUp", {}, 0, false},
         {"A-f x", {}, ExitCommand, true},
+        {"A-f n", {}, NewGameCommand, true},
+        {"A-f h", {0, 0}, 0, true},
         {"A-o Right Enter", {1, 0, 0}, 0, true},
         {"A-d Enter", {2, 0}, 0, true},
     };

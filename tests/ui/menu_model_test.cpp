@@ -14,7 +14,7 @@ TEST(MenuModel, GameItemsGreyTogetherButShieldsOnlyFollowsTheTankWhenEnabling) {
         EXPECT_TRUE(menu.isEnabled(id)) << id;
     }
     EXPECT_FALSE(menu.isEnabled(ShieldsCommand));
-    EXPECT_TRUE(menu.setEnabled(ShieldsCommand, true));
+    EXPECT_TRUE(menu.setEnabled(ShieldsCommand, true) && menu.setChecked(WireframeCommand, true));
     EXPECT_TRUE(menu.isEnabled(ShieldsCommand));
     // Drop-downs, submenus and separators carry id 0: none of them is found through it.
     for (int id : {0, 2, 9, 10, 15, 17, -1}) {
