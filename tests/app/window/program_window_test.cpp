@@ -253,6 +253,10 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     EXPECT_EQ(pixel(400, 5), 0xDBDBDBu);    // menu bar
     EXPECT_EQ(pixel(100, 530), 0xC0C0C0u);  // panel
     EXPECT_EQ(pixel(400, 300), 0x807149u);  // the arena's floor
+    const std::vector<unsigned char> still = shownFrame;
+    pointAt(300, 100);  // moved without a button, the pointer leaves the view alone
+    pointAt(500, 450);
+    EXPECT_TRUE(shownFrame == still);
     // Keys and letters reach the tank only while no dialog or viewer has them.
     Tank& tank = *program.world().currentTank();
     const auto tryKeys = [&] {

@@ -127,8 +127,8 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
 // its tanks; the outlines (the current tank red, the others blue, a wreck nowhere); the
 // floor's repeats, the walls' far ends, the prizes, the parts' texture coordinates (each
 // track picture in its own colours), shells and a fading shield bubble; the pose of hull,
-// turret and barrel from above and from the side; the followed tank whole in the nearest
-// view. KRELLMONT_UPDATE_GOLDEN=1 rewrites the pictures.
+// turret and barrel from above and from the side; the followed tank in the nearest view,
+// turned so the tilt's axis turns with it. KRELLMONT_UPDATE_GOLDEN=1 rewrites the pictures.
 TEST(Frame, ScenesLookAsReviewed) {
     const struct {
         int camouflage;
@@ -174,7 +174,7 @@ TEST(Frame, ScenesLookAsReviewed) {
         {"textured", PolygonMode::TextureMapping, CameraCentre::CenterOfArena, 150, 40, 180, 0},
         {"above", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 90, 0, 0},
         {"side", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 15, 0, 0.6f},
-        {"followed", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 20, 45, 0, 0}};
+        {"followed", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 20, 45, 30, 0}};
     for (const auto& scene : scenes) {
         const GLfloat headlight[] = {scene.headlight, scene.headlight, scene.headlight, 1};
         glLightfv(GL_LIGHT1, GL_DIFFUSE, headlight);
