@@ -32,9 +32,8 @@ TEST(CameraDrag, TurnsTiltsAndMovesTheEyeWithinTheirRanges) {
             resetCamera(camera, 60.0f);
             drag = MouseDrag();
             drag.leftButtonDown(s.left ? 100 : 50, 100);
-            if (s.right) {
+            if (s.right)
                 drag.rightButtonDown(200);
-            }
         }
         applyCameraDrag(camera, drag.motion(s.x, s.y, s.left, s.right));
         char shown[64];

@@ -33,15 +33,14 @@ struct ComputerTurnTest : ::testing::Test {
             std::snprintf(text, sizeof text, "%.1f %d %d", double(t.power), t.elevation,
                           t.turretAngle);
             shotAt = world.shotInProgress ? now - start : shotAt;
-            if (!world.shotInProgress && seen.back() != text) {
+            if (!world.shotInProgress && seen.back() != text)
                 seen.push_back(text);
-            }
         }
         return {seen.begin() + 1, seen.end()};
     }
 };
 
-TEST_F(ComputerTurnTest, PlanLandsInOrderAndFiresTwoToFourSecondsAfterItsStart) {
+TEST_F(ComputerTurnTest, PlanLandsInOrderFiresTwoToFourSecondsInAndPausesOrStopsWithTheGame) {
     const struct {
         std::vector<A> actions;
         std::vector<std::string> seen;  // only the last one for the long plan
@@ -63,9 +62,8 @@ TEST_F(ComputerTurnTest, PlanLandsInOrderAndFiresTwoToFourSecondsAfterItsStart) 
         // Grey from the start; the shot keeps them so until its volley ends.
         EXPECT_EQ(host.buttonStates, (std::vector<bool>{false, true, false}));
     }
-}
-
-TEST_F(ComputerTurnTest, ModalPausesNewGameStopsAndPersonsOrFinishedGamesAreLeftAlone) {
+    // A dialog pauses the plan, "New Game" ends it; a person's turn or a finished game is left
+    // alone.
     newGame(PlayerControl::ComputerEasy);
     world.currentTank()->weakShields = 1;
     plan.shieldKind = WeakShield;

@@ -59,14 +59,12 @@ TEST_F(TankActions, StepsStopAHundredthShortOfATeamMateInEveryHeading) {
 // launches nothing still passes the turn.
 TEST_F(TankActions, FiringNeedsPowerAndRoomAndAlwaysPassesTheTurn) {
     Tank& tank = current(30, 0);
-    world.shotInProgress = true;
-    EXPECT_FALSE(fire(world, host));
-    world.shotInProgress = false;
-    world.shellsInFlight = shellSlotCount;
-    EXPECT_FALSE(fire(world, host));
-    world.shellsInFlight = 0;
-    tank.power = 0.0f;
-    EXPECT_FALSE(fire(world, host));
+    for (int refusal = 0; refusal < 3; ++refusal) {  // flying, a full table, no power
+        world.shotInProgress = refusal == 0;
+        world.shellsInFlight = refusal == 1 ? shellSlotCount : 0;
+        tank.power = refusal == 2 ? 0.0f : 10.0f;
+        EXPECT_FALSE(fire(world, host)) << refusal;
+    }
     EXPECT_TRUE(host.sounds.empty());
     tank.power = 10.0f;
     tank.cannonCount = 0;
