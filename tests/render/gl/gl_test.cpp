@@ -94,7 +94,7 @@ TEST(SceneObjects, ProjectionClipsOnlyWhatLiesNearerThanTen) {
     }
     glPopAttrib();
     resizeViewport(0, 0);  // a window shrunk to nothing still gets a valid projection
-    EXPECT_EQ(viewportAspect(viewWidth, 0), viewWidth);
+    EXPECT_EQ(viewportAspect(0, 0), 1.0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     resizeViewport(viewWidth, viewHeight);
 }
