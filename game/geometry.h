@@ -27,14 +27,6 @@ inline bool operator!=(const Vec3& a, const Vec3& b) {
     return !(a == b);
 }
 
-inline bool operator==(const Box& a, const Box& b) {
-    return a.xmin == b.xmin && a.xmax == b.xmax && a.ymin == b.ymin && a.ymax == b.ymax &&
-           a.zmin == b.zmin && a.zmax == b.zmax;
-}
-inline bool operator!=(const Box& a, const Box& b) {
-    return !(a == b);
-}
-
 using Corners = std::array<Vec3, 8>;
 using FaceTable = std::array<std::array<std::int32_t, 4>, 6>;
 

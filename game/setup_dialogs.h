@@ -52,15 +52,14 @@ struct CamouflageChoice {
     int buttonId;       // radio button control id
     const char* label;  // its text
     std::int32_t camouflage;
-    int previewBitmap;  // the picture above the button (the camouflage id)
 };
 
 inline constexpr std::array<CamouflageChoice, 5> camouflageChoices{{
-    {27, "City", 39, 39},
-    {28, "Fall", 38, 38},
-    {29, "Blue", 37, 37},
-    {30, "Forest", 40, 40},
-    {31, "Forest2", 41, 41},
+    {27, "City", 39},
+    {28, "Fall", 38},
+    {29, "Blue", 37},
+    {30, "Forest", 40},
+    {31, "Forest2", 41},
 }};
 
 // "IDD_PLAYER_SEL": one player's name, number of tanks and camouflage.

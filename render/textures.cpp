@@ -35,10 +35,6 @@ void uploadBoundTexture(const RgbImage& image, bool mipmapped) {
     }
 }
 
-void loadTexture(GameHost& host, const std::string& fileName, TextureName name, bool mipmapped) {
-    loadTextureBitmap(host, "", TextureEntry{fileName.c_str(), name, mipmapped}, bindAndUpload);
-}
-
 void loadTextures(GameHost& host) {
     loadTextureBitmaps(host, "", bindAndUpload);
 }

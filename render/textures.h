@@ -8,10 +8,6 @@
 
 class GameHost;
 
-// Loads one picture file into a texture name: a missing file is reported through the host,
-// an unreadable one leaves the name without an image.
-void loadTexture(GameHost& host, const std::string& fileName, TextureName name, bool mipmapped);
-
 // Loads every texture of the table from the working directory, in the table's order.
 // Called once by the scene set-up.
 void loadTextures(GameHost& host);
