@@ -68,7 +68,8 @@ TEST(InputGate, KeyboardReachesTheGameOnlyWhenNothingElseHoldsIt) {
     EXPECT_TRUE((InputGate{true}.keyboardReachesGame()));
     for (const InputGate held :
          {InputGate{}, InputGate{true, true}, InputGate{true, false, true},
-          InputGate{true, false, false, true}, InputGate{true, false, false, false, true}})
+          InputGate{true, false, false, true}, InputGate{true, false, false, false, true},
+          InputGate{true, false, false, false, false, true}})
         EXPECT_FALSE(held.keyboardReachesGame());
 }
 
