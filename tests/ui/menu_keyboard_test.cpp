@@ -62,6 +62,7 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"A-o Down Down Right", {2, 0}, 0, true},
         {"A-f Left", {3, 0}, 0, true},
         {"A-f A-h", {3, 0}, 0, true},
+        {"A-o A-f", {0, 0}, 0, true},
         {"A-o Esc", {}, 0, true},
         // Choosing closes the menu, and the next key is the game's; greyed items choose nothing.
         {"A-h Up Enter", {}, WebsiteCommand, true},

@@ -232,4 +232,19 @@ TEST(Frame, UndoesEveryStateChangeOfItsDrawing) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// A scene torn down gives back every display list it made.
+TEST(SceneObjects, TearingDownFreesEveryList) {
+    const auto lists = [] {
+        int count = 0;
+        for (GLuint list = 1; list < 4096; ++list)
+            count += glIsList(list);
+        return count;
+    };
+    const int before = lists();
+    RecordingHost host;
+    TankListTable tankLists{};
+    setupScene(host, tankLists).reset();
+    EXPECT_EQ(lists(), before);
+}
+
 }  // namespace
