@@ -224,7 +224,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     program.runCommand(NewGameCommand);
     frames(2);
     // Over the selected proposal, cut at 23 bytes; Greek, Cyrillic and accented letters show.
-    text("Ωmega Жuk ő Armoured Brigade");
+    text("Ωmega##Жuk ő Armour Brigade");
     key(SDLK_TAB);
     text("0");
     expectDrawing("team_dialog", "Select Team");
@@ -233,6 +233,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     key(SDLK_RETURN);
     text("2");  // the field has the keyboard again
     key(SDLK_RETURN);
+    text("Zoë 2");  // over the proposed name
     expectDrawing("player_dialog", "Select player");
     for (int dialog = 0; dialog < 3; ++dialog) {  // team A's second player, team B, its player
         key(SDLK_RETURN);
@@ -303,7 +304,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     EXPECT_EQ(pixel(191, 273), 0x588034u);  // the icon's picture
     key(SDLK_RETURN);
     EXPECT_FALSE(program.ui().modalOpen() || program.world().shotInProgress);
-    key(SDLK_RETURN);  // the shot; while it flies keys and buttons do nothing
+    click(261, 569);  // Shoot; while the shell flies keys and buttons do nothing
     ASSERT_TRUE(program.world().shotInProgress);
     EXPECT_TRUE(Mix_Playing(0)) << "the cannon is heard";
     click(656, 551);                // Raise
@@ -326,6 +327,9 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     key(SDLK_RETURN);
     send(keyEvent(SDLK_LALT));  // held, it underlines the menu titles' letters
     expectDrawing("menu_bar_with_alt", "##MainMenuBar");
+    key(SDLK_F10);
+    key(SDLK_DOWN);
+    expectDrawing("file_menu_by_keys", "##Menu_0");
 }
 
 // The program's own loop draws, and ends with status 0 when the window is closed (once a frame
