@@ -94,7 +94,7 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
         std::printf("%s: %d of %d placements hit\n", c.name, hits, placements);
         EXPECT_GE(hits, c.rate * placements) << c.name;
     }
-    expectGolden("mind_placements.txt", log);
+    expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_placements.txt", log);
 }
 
 // Whole games between computer players, checked frame by frame by the simulated game;
@@ -132,7 +132,7 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
     }
     std::printf("hard beat easy in %d of %d games\n", hardWins, hardGames);
     EXPECT_GE(hardWins, 0.8 * hardGames);
-    expectGolden("mind_games.txt", log);
+    expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_games.txt", log);
 }
 
 }  // namespace

@@ -5,10 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "combat/flight.h"
@@ -19,24 +16,13 @@
 #include "game/drive.h"
 #include "game/new_game.h"
 #include "tests/core/fixtures.h"
+#include "tests/golden.h"
 
 template <typename... Args>
 void appendf(std::string& log, const char* format, Args... args) {
     char line[256];
     std::snprintf(line, sizeof line, format, args...);
     log += line;
-}
-
-// Compares a log with its reviewed copy in tests/core/data (KRELLMONT_UPDATE_GOLDEN=1 rewrites it).
-inline void expectGolden(const std::string& file, const std::string& log) {
-    const std::string path = std::string(KRELLMONT_TEST_DATA_DIR) + "/" + file;
-    if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1') {
-        std::ofstream(path) << log;
-        GTEST_SKIP() << "rewrote " << path;
-    }
-    std::stringstream golden;
-    golden << std::ifstream(path).rdbuf();
-    EXPECT_EQ(golden.str(), log) << file;
 }
 
 class SimGame {

@@ -19,7 +19,7 @@ TEST(WholeGameSimulation, SeededGamesKeepEveryRuleAndReplayTheReviewedLog) {
             log += seed == chosen ? game.log : "";
     }
     EXPECT_GE(finished, 270);  // the scripted player aims well enough to decide most games
-    expectGolden("sim_games.txt", log);
+    expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/sim_games.txt", log);
 }
 
 }  // namespace

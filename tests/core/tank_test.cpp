@@ -1,6 +1,7 @@
 #include "combat/shields.h"
 #include "combat/sounds.h"
 #include "game/aim.h"
+#include "game/arena.h"
 #include "game/drive.h"
 #include "game/prizes.h"
 #include "game/turns.h"
@@ -90,12 +91,16 @@ TEST_F(TankActions, DrivingForwardOntoACannonPrizeAddsACannonUpToFive) {
     for (ShieldsDialog* d : {&none, &noGame})
         EXPECT_EQ(d->checkedChoice() * 10 + d->activateEnabled(), -10);
     EXPECT_EQ(shieldCapacity(9), 0.1f);  // an unknown kind cannot divide by zero
-    const PrizeModel cube;  // each face's corners centre on the side its normal points to
-    for (int f = 0; f < 6; ++f) {
-        Vec3 sum, n = cube.normals[f];
-        for (std::int32_t i : cube.faces[f])
-            sum = {sum.x + cube.vertices[i].x, sum.y + cube.vertices[i].y,
-                   sum.z + cube.vertices[i].z};
+    // Each face's corners centre on the side its unit normal points to: the prize's cube and the
+    // same cube as a wall.
+    const PrizeModel cube;
+    SceneBox wall;
+    wall.build({-2, 2, -2, 2, -2, 2});
+    for (int f = 0; f < 12; ++f) {
+        const Corners& corners = f < 6 ? cube.vertices : wall.corners;
+        Vec3 sum, n = (f < 6 ? cube.normals : wall.normals)[f % 6];
+        for (std::int32_t i : (f < 6 ? cube.faces : wall.faces)[f % 6])
+            sum = {sum.x + corners[i].x, sum.y + corners[i].y, sum.z + corners[i].z};
         EXPECT_EQ(sum, (Vec3{8 * n.x, 8 * n.y, 8 * n.z})) << f;
     }
 }

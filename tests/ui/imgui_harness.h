@@ -8,15 +8,11 @@
 #include <functional>
 
 struct ImGuiHarness {
-    enum Key { EnterKey = 1, EscapeKey };
-
     ImGuiHarness() {
         ImGui::CreateContext();
         ImGuiIO& io = ImGui::GetIO();
         io.IniFilename = nullptr;
         io.DisplaySize = ImVec2(1024.0f, 768.0f);
-        io.KeyMap[ImGuiKey_Enter] = EnterKey;
-        io.KeyMap[ImGuiKey_Escape] = EscapeKey;
         unsigned char* pixels = nullptr;
         int width = 0, height = 0;
         io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
@@ -33,12 +29,5 @@ struct ImGuiHarness {
         for (int i = 0; i < count; ++i) {
             frame(draw);
         }
-    }
-    // One frame with the key down, one with it up.
-    void press(Key key, const std::function<void()>& draw) {
-        ImGui::GetIO().KeysDown[key] = true;
-        frame(draw);
-        ImGui::GetIO().KeysDown[key] = false;
-        frame(draw);
     }
 };

@@ -8,13 +8,13 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include "tests/golden.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -203,19 +203,12 @@ std::vector<std::string> drawing(const std::string& owner = "##StatusPanel") {
     return lines;
 }
 
-// Compares the drawing with the reviewed one in data/<name>.txt (KRELLMONT_UPDATE_GOLDEN=1 rewrites
-// it).
+// Compares the drawing with the reviewed one in data/<name>.txt.
 void expectDrawing(const std::string& name, const std::string& owner = "##StatusPanel") {
     std::string drawn;
-    for (const std::string& line : drawing(owner)) {
+    for (const std::string& line : drawing(owner))
         drawn += line + "\n";
-    }
-    const std::string path = std::string(KRELLMONT_WINDOW_TEST_DATA) + "/" + name + ".txt";
-    if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1') {
-        std::ofstream(path) << drawn;
-    }
-    std::ifstream golden(path);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(golden), {}), drawn) << path;
+    expectAsReviewed(KRELLMONT_WINDOW_TEST_DATA "/" + name + ".txt", drawn);
 }
 
 // Every dialog the player meets, in the order of a first game, the panel, boxes and a menu, as
@@ -226,20 +219,23 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     // Over the selected proposal, cut at 23 bytes; Greek, Cyrillic and accented letters show.
     text("Ωmega##Жuk ő Armour Brigade");
     key(SDLK_TAB);
-    text("0");
+    text("2");
     expectDrawing("team_dialog", "Select Team");
+    key(SDLK_RETURN);
+    text("Zoë 2");  // over the proposed name
+    key(SDLK_TAB);
+    text("2x");  // the count takes a letter, for OK to refuse
+    expectDrawing("player_dialog", "Select player");
     key(SDLK_RETURN);  // refused: the message stacks over the dialog
     expectDrawing("message_box", "Invalid values in dialog");
     key(SDLK_RETURN);
     text("2");  // the field has the keyboard again
-    key(SDLK_RETURN);
-    text("Zoë 2");  // over the proposed name
-    expectDrawing("player_dialog", "Select player");
     for (int dialog = 0; dialog < 3; ++dialog) {  // team A's second player, team B, its player
         key(SDLK_RETURN);
     }
     // Alt let go before the frame that sees C still picks Computer, and C is not typed.
     send(keyEvent(SDLK_LALT));
+    expectDrawing("player_dialog_alt", "Select player");  // each choice's letter underlined
     program.handleEvent(keyEvent(SDLK_LALT, SDL_KEYUP));
     program.handleEvent(keyEvent(SDLK_c));
     text("c");
@@ -258,6 +254,15 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     pointAt(300, 100);  // moved without a button, the pointer leaves the view alone
     pointAt(500, 450);
     EXPECT_TRUE(shownFrame == still);
+    // A left drag turns the view from where the button went down: back there, as it was.
+    SDL_Event drag{};
+    drag.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 500, 450};
+    send(drag);
+    for (int y : {410, 450}) {
+        drag.motion = {SDL_MOUSEMOTION, 0, 0, 0, SDL_BUTTON_LMASK, 500, y, 0, 0};
+        send(drag);
+        EXPECT_EQ(shownFrame == still, y == 450) << y;
+    }
     // Keys and letters reach the tank only while no dialog or viewer has them.
     Tank& tank = *program.world().currentTank();
     const auto tryKeys = [&] {

@@ -31,7 +31,8 @@ TEST(TextureUpload, OddWidthsArriveTexelForTexel) {
     std::filesystem::create_directory(folder);
     RecordingHost host;
     for (int height : {2, -3}) {
-        for (GLenum leftover : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS})
+        for (GLenum leftover : {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS,
+                                GL_UNPACK_SKIP_PIXELS})
             glPixelStorei(leftover, 1);
         const auto bytes = bitmap_test::goodBmp(3, height);
         for (const TextureEntry& entry : textureTable())
