@@ -22,7 +22,9 @@ struct ImGuiHarness {
     void frame(const std::function<void()>& draw) {
         ImGui::GetIO().DeltaTime = 1.0f / 60.0f;
         ImGui::NewFrame();
+        ImGui::LogToClipboard();  // what the frame shows as text: ImGui::GetClipboardText()
         draw();
+        ImGui::LogFinish();
         ImGui::Render();
     }
     void frames(int count, const std::function<void()>& draw) {
