@@ -5,6 +5,7 @@
 
 #include "combat/shields.h"
 #include "mind/computer_player.h"
+#include "mind/prize_route.h"
 #include "tests/core/sim_game.h"
 
 namespace {
@@ -133,6 +134,22 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
     std::printf("hard beat easy in %d of %d games\n", hardWins, hardGames);
     EXPECT_GE(hardWins, 0.8 * hardGames);
     expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_games.txt", log);
+}
+
+// A team mate standing on the prize would be handed it: no drive there is planned until it
+// moves off.
+TEST(PrizeRoute, NoneWhileATeamMateStandsOnThePrize) {
+    CombatScene scene;
+    GameWorld& w = scene.world;
+    Tank& tank = scene.addPlayerWithTank(w.teamA, 48, 30);
+    Tank& mate = scene.addTank(w.teamA, *w.teamA.firstPlayer, 67, 30);
+    w.currentTeam = &w.teamA;
+    w.teamA.prize = std::make_unique<Prize>(w.random);
+    w.teamA.prize->box = {58, 62, 0, 4, 28, 32};
+    std::vector<TankAction> actions;
+    EXPECT_FALSE(routeToPrize(w, tank, actions));
+    CombatScene::moveTank(mate, 67, 60);
+    EXPECT_TRUE(routeToPrize(w, tank, actions));
 }
 
 }  // namespace

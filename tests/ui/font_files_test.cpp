@@ -4,9 +4,8 @@
 
 TEST(FontFiles, DamagedFontBytesAreRefusedWithoutReadingPastThem) {
     std::vector<unsigned char> bytes;
-    if (!readFontFile(findFontFile("Arial"), bytes)) {
+    if (!readFontFile(findFontFile("Arial"), bytes))
         GTEST_SKIP() << "fontconfig knows no fonts here";
-    }
     std::vector<unsigned char> manyTables(bytes.begin(), bytes.begin() + 64);
     manyTables[4] = manyTables[5] = 0xFF;  // a directory claiming 65 thousand tables
     const std::vector<unsigned char> damaged[] = {
@@ -16,9 +15,8 @@ TEST(FontFiles, DamagedFontBytesAreRefusedWithoutReadingPastThem) {
         manyTables,
         {'t', 't', 'c', 'f', 0, 1, 0, 0, 0, 0, 0, 1, 0x7F, 0xFF, 0xFF, 0xF0},
     };
-    for (const auto& d : damaged) {
+    for (const auto& d : damaged)
         EXPECT_EQ(lineHeightForEm(d, 19.0f), 0.0f) << d.size();
-    }
     // A collection holding the font measures as the font: its tables' places count from the
     // start of the collection.
     const unsigned char header[] = {'t', 't', 'c', 'f', 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 16};
@@ -28,9 +26,8 @@ TEST(FontFiles, DamagedFontBytesAreRefusedWithoutReadingPastThem) {
         const unsigned moved = (collection[at] << 24 | collection[at + 1] << 16 |
                                 collection[at + 2] << 8 | collection[at + 3]) +
                                16u;
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < 4; ++k)
             collection[at + k] = static_cast<unsigned char>(moved >> (24 - 8 * k));
-        }
     }
     EXPECT_EQ(lineHeightForEm(collection, 19.0f), lineHeightForEm(bytes, 19.0f));
     std::vector<unsigned char> read;

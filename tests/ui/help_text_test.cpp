@@ -28,9 +28,8 @@ TEST(HelpText, SectionsFollowTheirTitlesAndOddLinesAreTolerated) {
     };
     for (const auto& c : cases) {
         std::string shown;
-        for (const HelpSection& section : parseHelpText(c.text).sections) {
+        for (const HelpSection& section : parseHelpText(c.text).sections)
             shown += "[" + section.title + "|" + section.body + "]";
-        }
         EXPECT_EQ(shown, c.sections);
     }
 }

@@ -28,8 +28,7 @@ struct ImGuiHarness {
         ImGui::Render();
     }
     void frames(int count, const std::function<void()>& draw) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
             frame(draw);
-        }
     }
 };

@@ -16,9 +16,8 @@ int play(MenuKeyboard& keys, const MenuModel& menu, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {
         MenuKey key = MenuKey::Other;
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 8; ++i)
             key = word == names[i] ? static_cast<MenuKey>(i) : key;
-        }
         if (word == "^Alt" || word == "mouse") {
             word == "mouse" ? keys.mouseUsed() : keys.altUp();
         } else if (word.size() == 1 || word[1] == '-') {
@@ -110,9 +109,8 @@ TEST(MenuBarView, OpensExactlyTheMenusTheKeysChose) {
         play(pointer, menu, "mouse");
         imgui.frame([&] { drawMenuBarView(menu, pointer, height); });
         std::vector<int> expected = step.open;
-        if (!expected.empty()) {
+        if (!expected.empty())
             expected.push_back(-1);
-        }
         EXPECT_EQ(pointer.path(), expected) << step.keys;
         if (step.open == std::vector<int>{0}) {
             EXPECT_EQ(play(pointer, menu, "Down Enter"), NewGameCommand);

@@ -56,9 +56,8 @@ struct ProgramWindow : ::testing::Test {
     void frames(int count = 1) {
         for (int i = 0; i < count; ++i) {
             SDL_Event event;
-            while (SDL_PollEvent(&event)) {
+            while (SDL_PollEvent(&event))
                 program.handleEvent(event);
-            }
             program.drawFrame();
         }
     }
@@ -117,9 +116,8 @@ std::vector<std::string> drawing(const std::string& owner = "##StatusPanel") {
     std::map<std::pair<float, float>, std::pair<int, const ImFontGlyph*>> atlas;
     const ImVector<ImFont*>& fonts = ImGui::GetIO().Fonts->Fonts;
     for (int f = 0; f < fonts.Size; ++f) {
-        for (const ImFontGlyph& g : fonts[f]->Glyphs) {
+        for (const ImFontGlyph& g : fonts[f]->Glyphs)
             atlas.emplace(std::make_pair(g.U0, g.V0), std::make_pair(f, &g));
-        }
     }
     std::vector<std::string> lines;
     std::string shape, run, text;  // what the last line shows: a shape's colour, a run's font
@@ -230,9 +228,9 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     expectDrawing("message_box", "Invalid values in dialog");
     key(SDLK_RETURN);
     text("2");  // the field has the keyboard again
-    for (int dialog = 0; dialog < 3; ++dialog) {  // team A's second player, team B, its player
+    // Accepted as proposed: team A's second player, team B, its player.
+    for (int dialog = 0; dialog < 3; ++dialog)
         key(SDLK_RETURN);
-    }
     // Alt let go before the frame that sees C still picks Computer, and C is not typed.
     send(keyEvent(SDLK_LALT));
     expectDrawing("player_dialog_alt", "Select player");  // each choice's letter underlined
@@ -293,9 +291,8 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     click(5, 300);  // the 3-D view beside the help viewer takes the keys back
     EXPECT_EQ(tryKeys(), "-49 3");
     // Each message box takes one key, the About box under them no Escape; none fires.
-    for (const char* text : {"first", "second", "third"}) {
+    for (const char* text : {"first", "second", "third"})
         program.ui().messages().push(text, "Game Over");
-    }
     program.runCommand(AboutCommand);
     frames(2);
     std::string left;
@@ -405,9 +402,8 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
             // SDL keeps the modifier state itself when real keys arrive; these do not.
             SDL_SetModState(k < 3 ? mods[k] : KMOD_NONE);
             program.handleEvent(keyEvent(keys[k]));
-            if (k == 3 || k == 8) {
+            if (k == 3 || k == 8)
                 program.handleEvent(textEvent(k == 3 ? "A" : "z"));
-            }
             SDL_SetModState(KMOD_NONE);
             program.handleEvent(keyEvent(keys[k], SDL_KEYUP));
             frames(event % 6 == 5 ? 1 : 0);
@@ -425,9 +421,8 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
     ASSERT_NE(program.world().currentTank(), nullptr);
     EXPECT_GE(dialogs, 5);
     key(SDLK_RETURN);
-    for (int i = 0; i < 40 && program.world().shotInProgress; ++i) {
+    for (int i = 0; i < 40 && program.world().shotInProgress; ++i)
         burst();
-    }
     EXPECT_FALSE(program.world().shotInProgress);  // the volley ended under the storms
 }
 
