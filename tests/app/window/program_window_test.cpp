@@ -315,6 +315,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     click(60, 9);
     pointAt(100, 31);  // Set PolygonMode, whose commands a game enables
     expectDrawing("options_menu", "##Menu_0");
+    expectDrawing("menu_bar_by_mouse", "##MainMenuBar");  // no letter underlined
     pointAt(20, 9);      // with a menu open, File opens under the pointer
     key(SDLK_PAGEDOWN);  // not a letter, though its code ends in New Game's
     click(30, 50);       // Exit
