@@ -49,8 +49,8 @@ std::string playPlan(ComputerMind& mind, GameWorld& world, GameHost& host, std::
         std::count(plan.actions.begin(), plan.actions.end(), TankAction::DriveForward);
     if (drove && world.currentTeam->prize != nullptr)
         return "a drive planned onto the prize missed it";
-    appendf(log, " -> %d shield %d drive %d t %d e %d p %.1f", mind.lastTarget(), plan.shieldKind,
-            drove, p.turretAngle, p.elevation, p.power);
+    appendf(log, " -> %d shield %d drive %d t %d e %d p %.1f in %zu", mind.lastTarget(),
+            plan.shieldKind, drove, p.turretAngle, p.elevation, p.power, plan.actions.size());
     if (fireToo)
         applyTankAction(TankAction::Fire, world, host);
     return "";

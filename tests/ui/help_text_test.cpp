@@ -40,16 +40,18 @@ TEST(HelpText, SectionsFollowTheirTitlesAndOddLinesAreTolerated) {
 // section, blanks aside. With no room to wrap 4-byte letters in, a line is cut at 200 bytes,
 // after a blank, never inside a letter; the rest, fitting, stays one line.
 TEST(HelpFile, OddFilesFailCleanlyOrDrawOnlyTheirVisiblePart) {
-    std::string binary(65536, '\0'), wrap = "# Wrap\nx ", smiles, atLimit(1 << 20, 'w');
+    std::string binary(65536, '\0'), wrap = "# Wrap\nx ", smiles, words, atLimit(1 << 20, 'w');
     for (std::size_t i = 0; i < atLimit.size(); ++i) {
         binary[i % binary.size()] = static_cast<char>(i * 2654435761u >> 23);
         atLimit[i] = i % 24 == 23 ? '\n' : 'w';  // lines of 23 letters
         smiles += i < 60 ? "\U0001F642" : "";
+        words += i < 50 ? "word " : "";
     }
     // What the viewer shows of an empty file; where the lines of "wrap" are cut (in bytes).
     const std::tuple<std::string, std::string, std::string> files[] = {
         {"", "", "Krellmont Help\nThe help file is empty.\n"},
-        {"wrap", wrap + smiles + "\n\na" + smiles + " b c", "2 200 40 0 197 48 "},
+        {"wrap", wrap + smiles + "\n\na" + smiles + " b c\n\n" + words,
+         "2 200 40 0 197 48 0 54 54 54 54 29 "},
         {"binary", binary, ""},
         {"limit", atLimit, ""}};
     const auto printed = [](const char* from, const char* to) {
