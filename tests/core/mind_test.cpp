@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "combat/shields.h"
+#include "mind/aim_steps.h"
 #include "mind/computer_player.h"
 #include "mind/prize_route.h"
 #include "tests/core/sim_game.h"
@@ -76,7 +77,7 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
             mind.forgetGame();
             CombatScene scene;
             scene.world.random.seed(seed);
-            runNewGame(scene.world, scene.host, {{1}, {1}, 120 + seed * 37 % 181});
+            runNewGame(scene.world, scene.host, 120 + seed * 37 % 181);
             GameWorld& w = scene.world;
             setControl(w.teamA, c.level);
             bool hit = false;
@@ -136,9 +137,10 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
     expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_games.txt", log);
 }
 
-// A team mate standing on the prize would be handed it: no drive there is planned until it
-// moves off.
-TEST(PrizeRoute, NoneWhileATeamMateStandsOnThePrize) {
+// The mind's moves made on a copy of the tank: no drive onto a prize a team mate stands on
+// (the mate would be handed it) until the mate moves off; a whole power step clamped at full
+// power has the tenths it left short made up, so the keys still end on the aim.
+TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsAndFullPowerStillEndsOnTheAim) {
     CombatScene scene;
     GameWorld& w = scene.world;
     Tank& tank = scene.addPlayerWithTank(w.teamA, 48, 30);
@@ -147,9 +149,15 @@ TEST(PrizeRoute, NoneWhileATeamMateStandsOnThePrize) {
     w.teamA.prize = std::make_unique<Prize>(w.random);
     w.teamA.prize->box = {58, 62, 0, 4, 28, 32};
     std::vector<TankAction> actions;
-    EXPECT_FALSE(routeToPrize(w, tank, actions));
+    Tank plan = tank;
+    EXPECT_FALSE(routeToPrize(w, plan, actions));
     CombatScene::moveTank(mate, 67, 60);
-    EXPECT_TRUE(routeToPrize(w, tank, actions));
+    EXPECT_TRUE(routeToPrize(w, plan, actions));
+    tank.power = plan.power = 99.4f;
+    stepAimTo(plan, Aim{plan.turretAngle, plan.elevation, 100.0f}, actions);
+    for (TankAction a : actions)
+        applyTankAction(a, w, scene.host);
+    EXPECT_NEAR(tank.power, 100.0f, 0.05f);
 }
 
 }  // namespace

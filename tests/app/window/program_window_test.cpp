@@ -280,6 +280,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
         click(280, 245);                                     // Activate shield
         expectDrawing("shields_dialog", "Activate Shield");  // Escape changed nothing
         key(close);
+        EXPECT_FALSE(program.ui().modalOpen());
     }
     EXPECT_EQ(std::to_string(tank.shieldActive) + std::to_string(tank.shieldKind) +
                   std::to_string(tank.mediumShields),
@@ -333,6 +334,10 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     key(SDLK_F10);
     key(SDLK_DOWN);
     expectDrawing("file_menu_by_keys", "##Menu_0");
+    SDL_Event away{SDL_WINDOWEVENT};
+    away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    send(away);  // the menu lets the keyboard go with the focus: no letters underlined
+    EXPECT_EQ(drawing("##Menu_0").size(), 5u);  // the frame, the items, the pointer's highlight
 }
 
 // The program's own loop draws, and ends with status 0 when the window is closed (once a frame
