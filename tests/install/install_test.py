@@ -10,12 +10,11 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "app", "program"))
 import play_game  # noqa: E402
-from play_game import Failure  # noqa: E402
 
 
 def check(condition, message):
     if not condition:
-        raise Failure(message)
+        raise play_game.Failure(message)
 
 
 def main(build, source, shots):
@@ -53,6 +52,6 @@ def main(build, source, shots):
 if __name__ == "__main__":
     try:
         main(*sys.argv[1:4])
-    except Failure as failure:
+    except play_game.Failure as failure:
         sys.exit("FAILED: %s (screenshots in %s)" % (failure, sys.argv[3]))
     print("installed, started from elsewhere, exited with 0, uninstalled")
