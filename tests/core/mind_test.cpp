@@ -93,8 +93,7 @@ TEST(ComputerMind, EachLevelFindsItsTargetWithinItsVolleys) {
             }
             hits += hit;
         }
-        std::printf("%s: %d of %d placements hit\n", c.name, hits, placements);
-        EXPECT_GE(hits, c.rate * placements) << c.name;
+        EXPECT_GE(hits, c.rate * placements) << c.name << " of " << placements;
     }
     expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_placements.txt", log);
 }
@@ -132,8 +131,7 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
             }
         }
     }
-    std::printf("hard beat easy in %d of %d games\n", hardWins, hardGames);
-    EXPECT_GE(hardWins, 0.8 * hardGames);
+    EXPECT_GE(hardWins, 0.8 * hardGames) << "of " << hardGames;
     expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_games.txt", log);
 }
 

@@ -18,14 +18,13 @@ int play(MenuKeyboard& keys, const MenuModel& menu, const std::string& script) {
         MenuKey key = MenuKey::Other;
         for (int i = 0; i < 8; ++i)
             key = word == names[i] ? static_cast<MenuKey>(i) : key;
-        if (word == "^Alt" || word == "mouse") {
+        if (word == "^Alt" || word == "mouse")
             word == "mouse" ? keys.mouseUsed() : keys.altUp();
-        } else if (word.size() == 1 || word[1] == '-') {
+        else if (word.size() == 1 || word[1] == '-')
             command = keys.keyDown(menu.dropDowns(), MenuKey::Letter, word.back(), word.size() > 1)
                           .command;
-        } else {
+        else
             command = keys.keyDown(menu.dropDowns(), key).command;
-        }
     }
     return command;
 }
