@@ -20,7 +20,7 @@ struct ComputerTurnTest : ::testing::Test {
     void newGame(PlayerControl control) {
         runNewGame(world, host);
         world.teamA.firstPlayer->control = control;
-        host.buttonStates.clear();
+        host = RecordingHost{};
     }
     // Power, elevation and turret after each frame that changed them, until the shot.
     std::vector<std::string> frames(double seconds, bool paused = false) {
@@ -70,6 +70,7 @@ TEST_F(ComputerTurnTest, PlanLandsInOrderFiresTwoToFourSecondsInAndPausesOrStops
     plan.actions = {A::PowerUp, A::PowerUp, A::PowerUp, A::Fire};
     frames(0.7);
     EXPECT_TRUE(world.currentTank()->shieldActive && world.currentTank()->weakShields == 0);
+    EXPECT_EQ(host.readoutChanges, 1);  // for the shield
     EXPECT_TRUE(frames(3.0, true).empty());
     EXPECT_EQ(frames(0.9), (std::vector<std::string>{"11.0 -45 0", "12.0 -45 0", "13.0 -45 0"}));
     turn.update(now, false, false, world, host);  // "New Game" mid-turn

@@ -41,11 +41,9 @@ namespace {
 struct ProgramWindow : ::testing::Test {
     std::string failure;
     Program program{PlatformWindow::create("test", failure)};
-    SDL_Window* window = nullptr;
 
     void SetUp() override {
         ASSERT_TRUE(program.start()) << failure;
-        window = SDL_GL_GetCurrentWindow();
         // Every shape a fan of triangles in the draw data; a caret that does not blink, keys that
         // do not repeat however slow a frame.
         ImGui::GetStyle().AntiAliasedLines = ImGui::GetStyle().AntiAliasedFill = false;
@@ -88,7 +86,7 @@ struct ProgramWindow : ::testing::Test {
     }
     void text(const char* characters) { send(textEvent(characters)); }
     void pointAt(int x, int y) {
-        SDL_WarpMouseInWindow(window, x, y);
+        SDL_WarpMouseInWindow(SDL_GL_GetCurrentWindow(), x, y);
         frames(2);
     }
     void click(int x, int y) {
@@ -324,7 +322,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     // A box open while the window changes size moves to the middle of the new size.
     program.ui().messages().push("Game Over", "Game Over");
     frames(2);
-    SDL_SetWindowSize(window, 640, 480);
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 640, 480);
     frames(2);
     EXPECT_EQ(drawing("Game Over").at(0), "box FFFFFF/250 210,214 220x72");
     EXPECT_EQ(pixel(420, 200), 0xD1D1D1u);  // its caption bar
