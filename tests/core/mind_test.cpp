@@ -135,13 +135,13 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
     expectAsReviewed(KRELLMONT_TEST_DATA_DIR "/mind_games.txt", log);
 }
 
-// The mind's moves made on a copy of the tank: no drive onto a prize a team mate stands on
-// (the mate would be handed it) until the mate moves off; a whole power step clamped at full
-// power has the tenths it left short made up, so the keys still end on the aim.
+// The mind's moves made on a copy of the tank: no drive (of two legs here) onto a prize a team
+// mate stands on (the mate would be handed it) until the mate moves off; a whole power step
+// clamped at full power has the tenths it left short made up, so the keys still end on the aim.
 TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsAndFullPowerStillEndsOnTheAim) {
     CombatScene scene;
     GameWorld& w = scene.world;
-    Tank& tank = scene.addPlayerWithTank(w.teamA, 48, 30);
+    Tank& tank = scene.addPlayerWithTank(w.teamA, 48, 18);
     Tank& mate = scene.addTank(w.teamA, *w.teamA.firstPlayer, 67, 30);
     w.currentTeam = &w.teamA;
     w.teamA.prize = std::make_unique<Prize>(w.random);
