@@ -250,14 +250,17 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     pointAt(300, 100);  // moved without a button, the pointer leaves the view alone
     pointAt(500, 450);
     EXPECT_TRUE(shownFrame == still);
-    // A left drag turns the view from where the button went down: back there, as it was.
-    SDL_Event drag{};
-    drag.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 500, 450};
-    send(drag);
-    for (int y : {410, 450}) {
-        drag.motion = {SDL_MOUSEMOTION, 0, 0, 0, SDL_BUTTON_LMASK, 500, y, 0, 0};
+    // A drag moves the eye (right) or turns the view (left) from where the button went down:
+    // back there, the view is as it was.
+    for (const int button : {SDL_BUTTON_RIGHT, SDL_BUTTON_LEFT}) {
+        SDL_Event drag{};
+        drag.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, Uint8(button), SDL_PRESSED, 1, 0, 300, 450};
         send(drag);
-        EXPECT_EQ(shownFrame == still, y == 450) << y;
+        for (int y : {410, 450}) {
+            drag.motion = {SDL_MOUSEMOTION, 0, 0, 0, SDL_BUTTON(button), 300, y, 0, 0};
+            send(drag);
+            EXPECT_EQ(shownFrame == still, y == 450) << button << " " << y;
+        }
     }
     // Keys and letters reach the tank only while no dialog or viewer has them.
     Tank& tank = *program.world().currentTank();
@@ -422,15 +425,13 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
         frames(2);
     };
     program.runCommand(NewGameCommand);
-    int dialogs = 0;
-    for (; dialogs < 20 && program.world().setupInProgress; ++dialogs) {
+    for (int dialog = 0; dialog < 20 && program.world().setupInProgress; ++dialog) {
         frames(2);
         burst();
         // Whatever the storm typed, Enter moves on or raises a message that the next round closes.
         key(SDLK_RETURN);
     }
     ASSERT_NE(program.world().currentTank(), nullptr);
-    EXPECT_GE(dialogs, 5);
     key(SDLK_RETURN);
     for (int i = 0; i < 40 && program.world().shotInProgress; ++i)
         burst();
