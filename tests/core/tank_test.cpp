@@ -89,7 +89,8 @@ TEST_F(TankActions, DrivingForwardOntoACannonPrizeAddsACannonUpToFive) {
     EXPECT_EQ(tank.cannonCount, 2);
     ShieldsDialog none(world), noGame(nullptr);  // nothing held, or no game: all locked
     for (ShieldsDialog* d : {&none, &noGame})
-        EXPECT_EQ(d->checkedChoice() * 10 + d->activateEnabled(), -10);
+        EXPECT_EQ(std::to_string(d->checkedChoice() * 10 + d->activateEnabled()) + d->choiceText(2),
+                  "-10Strong Shield (0 left)");
     EXPECT_EQ(shieldCapacity(9), 0.1f);  // an unknown kind cannot divide by zero
     // Each face's corners centre on the side its unit normal points to: the prize's cube and the
     // same cube as a wall.
