@@ -118,7 +118,6 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
         placeLight();
         applyPolygonMode(mode);
         ScenePainter(mode).paintShell(shell);
-        glLoadIdentity();
         expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid");
     }
     applyPolygonMode(PolygonMode::TextureMapping);
@@ -127,7 +126,7 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
 
 // Whole frames of small scenes against the reviewed pictures in data/: each camouflage on
 // its tanks; the outlines (the current tank red, the others blue, a wreck nowhere); the
-// floor's repeats, the walls' far ends, the prizes, the parts' texture coordinates (each
+// floor's repeats, the walls' near and far ends, the prizes, the parts' texture coordinates (each
 // track picture in its own colours), shells and a fading shield bubble; the pose of hull,
 // turret and barrel from above and from the side; the followed tank in the nearest view,
 // turned so the tilt's axis turns with it. KRELLMONT_UPDATE_GOLDEN=1 rewrites the pictures.
@@ -174,6 +173,7 @@ TEST(Frame, ScenesLookAsReviewed) {
         {"outlines", PolygonMode::SolidShading, CameraCentre::CenterOfArena, 170, 90, 0, 0},
         {"wireframe", PolygonMode::Wireframe, CameraCentre::CenterOfArena, 170, 90, 0, 0},
         {"textured", PolygonMode::TextureMapping, CameraCentre::CenterOfArena, 150, 40, 180, 0},
+        {"near_ends", PolygonMode::TextureMapping, CameraCentre::CenterOfArena, 150, 40, 0, 0},
         {"above", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 90, 0, 0},
         {"side", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 40, 15, 0, 0.6f},
         {"followed", PolygonMode::TextureMapping, CameraCentre::CurrentTank, 20, 45, 30, 0}};
