@@ -7,6 +7,7 @@
 #include "mind/aim_steps.h"
 #include "mind/computer_player.h"
 #include "mind/prize_route.h"
+#include "mind/volley.h"
 #include "tests/core/sim_game.h"
 
 namespace {
@@ -137,8 +138,9 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
 
 // The mind's moves made on a copy of the tank: no drive (of two legs here) onto a prize a team
 // mate stands on (the mate would be handed it) until the mate moves off; a whole power step
-// clamped at full power has the tenths it left short made up, so the keys still end on the aim.
-TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsAndFullPowerStillEndsOnTheAim) {
+// clamped at full power has the tenths it left short made up, so the keys still end on the aim;
+// a volley that would come down on a team mate counts against that aim.
+TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsFullPowerEndsOnTheAimAndMatesCountAgainstIt) {
     CombatScene scene;
     GameWorld& w = scene.world;
     Tank& tank = scene.addPlayerWithTank(w.teamA, 48, 18);
@@ -156,6 +158,9 @@ TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsAndFullPowerStillEndsOnTheAim) {
     for (TankAction a : actions)
         applyTankAction(a, w, scene.host);
     EXPECT_NEAR(tank.power, 100.0f, 0.05f);
+    const Tank& target = scene.addPlayerWithTank(w.teamB, -60, 0);
+    CombatScene::moveTank(mate, tryVolley(w, tank, target).end.x, tryVolley(w, tank, target).end.z);
+    EXPECT_EQ(tryVolley(w, tank, target).onFriends, 1);
 }
 
 }  // namespace

@@ -15,14 +15,12 @@ namespace {
 // Team A's player holds the current tank; team B one tank far away.
 class TankActions : public ::testing::Test, protected CombatScene {
   protected:
-    TankActions() : CombatScene(60.0f), player(addPlayer(world.teamA)) {
-        enemy = &addPlayerWithTank(world.teamB, -30, -40);
-    }
+    TankActions() : CombatScene(60.0f), player(addPlayer(world.teamA)) {}
     Tank& current(float x, float z) {
         return *(player.currentTank = &addTank(world.teamA, player, x, z));
     }
     Player& player;
-    Tank* enemy = nullptr;
+    Tank* enemy = &addPlayerWithTank(world.teamB, -30, -40);
 };
 
 // Team mates 12.5 and 12.8 ahead or behind in each heading: the step stops 0.01 short of the
