@@ -45,10 +45,10 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"Alt ^Alt", {0}, 0, true},
         {"Alt A-f ^Alt", {0, 0}, 0, true},
         {"Alt mouse ^Alt", {}, 0, true},
-        // The bar: titles wrap; Down or a letter opens; every key is the menu's.
+        // The bar: titles wrap; Down, Up or a letter opens; every key is the menu's.
         {"F10 Left Left", {2}, 0, true},
         {"F10 Right Down", {1, 0}, 0, true},
-        {"F10 PgUp w", {0}, 0, true},
+        {"F10 PgUp w Up", {0, 1}, 0, true},  // Up opens at the last item
         {"F10 h", {3, 0}, 0, true},
         {"Alt ^Alt F10", {}, 0, true},
         // Drop-downs: items wrap past separators; Right and Left open and close submenus or
