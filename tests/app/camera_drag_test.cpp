@@ -5,10 +5,10 @@
 #include <cstdio>
 
 // Drags from a fresh camera (yaw 0, pitch 45, 180 away). The left button turns and tilts from
-// the last position (a single pixel too): past 360 starts again at 0, below 0 comes back at 360,
-// straight down at most. The right one moves only the eye, never nearer than 20. No button moves
-// nothing, nor the anchor; both buttons are the left one, from the x of the left press and the y of
-// the last right drag.
+// the last position (a single pixel either way too): past 360 starts again at 0, below 0 comes back
+// at 360, straight down at most. The right one moves only the eye, never nearer than 20. No button
+// moves nothing, nor the anchor; both buttons are the left one, from the x of the left press and
+// the y of the last right drag.
 TEST(CameraDrag, TurnsTiltsAndMovesTheEyeWithinTheirRanges) {
     const struct {
         bool freshCamera;
@@ -18,6 +18,7 @@ TEST(CameraDrag, TurnsTiltsAndMovesTheEyeWithinTheirRanges) {
     } steps[] = {
         {true, 130, 110, true, false, "yaw 30 pitch 55 eye 180"},
         {false, 131, 110, true, false, "yaw 31 pitch 55 eye 180"},
+        {false, 131, 111, true, false, "yaw 31 pitch 56 eye 180"},
         {false, 480, 110, true, false, "yaw 0 pitch 55 eye 180"},
         {false, 480, 400, true, false, "yaw 0 pitch 90 eye 180"},
         {false, 470, 0, true, false, "yaw 360 pitch 0 eye 180"},
