@@ -137,8 +137,8 @@ TEST(ComputerMind, ComputerGamesEndAndTheHarderLevelWins) {
 
 // The mind's moves made on a copy of the tank: no drive (of two legs here) onto a prize a team
 // mate stands on (the mate would be handed it) until the mate moves off; a whole power step
-// clamped at full power has the tenths it left short made up, so the keys still end on the aim;
-// a volley that would come down on a team mate counts against that aim.
+// clamped at full or least power has the tenths it left short made up, so the keys still end on
+// the aim; a volley that would come down on a team mate counts against that aim.
 TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsFullPowerEndsOnTheAimAndMatesCountAgainstIt) {
     CombatScene scene;
     GameWorld& w = scene.world;
@@ -152,11 +152,14 @@ TEST(MindMoves, NoDriveOntoAPrizeAMateHoldsFullPowerEndsOnTheAimAndMatesCountAga
     EXPECT_FALSE(routeToPrize(w, plan, actions));
     CombatScene::moveTank(mate, 67, 60);
     EXPECT_TRUE(routeToPrize(w, plan, actions));
-    tank.power = plan.power = 99.4f;
-    stepAimTo(plan, Aim{plan.turretAngle, plan.elevation, 100.0f}, actions);
-    for (TankAction a : actions)
-        applyTankAction(a, w, scene.host);
-    EXPECT_NEAR(tank.power, 100.0f, 0.05f);
+    for (auto [from, to] : {std::pair{99.4f, 100.0f}, std::pair{0.6f, 0.1f}}) {
+        tank.power = plan.power = from;
+        stepAimTo(plan, Aim{plan.turretAngle, plan.elevation, to}, actions);
+        for (TankAction a : actions)
+            applyTankAction(a, w, scene.host);
+        actions.clear();
+        EXPECT_NEAR(tank.power, to, 0.05f) << from;
+    }
     const Tank& target = scene.addPlayerWithTank(w.teamB, -60, 0);
     CombatScene::moveTank(mate, tryVolley(w, tank, target).end.x, tryVolley(w, tank, target).end.z);
     EXPECT_EQ(tryVolley(w, tank, target).onFriends, 1);
