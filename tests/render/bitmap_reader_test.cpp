@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "tests/render/bitmap_test_files.h"
@@ -125,6 +127,20 @@ TEST(BitmapReader, EveryTruncationAndHeaderByteMutationIsHandled) {
     handMade.info = parse(good).value.info;
     handMade.pixels.resize(10);
     EXPECT_TRUE(convertBitmapToRgb(handMade).pixels.empty());
+}
+
+// From disk a file ends where its bytes end, or at 128 MB: pixels past either are missing.
+TEST(BitmapReader, FilesAreReadToTheirEndButNotPast128MB) {
+    const std::string path = testing::TempDir() + "reader.bmp";
+    for (std::uint32_t offset : {54u, (128u << 20) + 54}) {
+        auto bytes = goodBmp(5, 3);  // 102 bytes, of which 47 make the pixels
+        put32(bytes, 10, offset);
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(bytes.data()), 100);
+        std::filesystem::resize_file(path, offset + 46);
+        EXPECT_EQ(readBitmapFile(path).error,
+                  offset > 54 ? BitmapError::BadHeader : BitmapError::TruncatedPixels);
+    }
+    std::filesystem::remove(path);
 }
 
 }  // namespace
