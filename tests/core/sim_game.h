@@ -15,6 +15,8 @@
 #include "game/collision.h"
 #include "game/drive.h"
 #include "game/new_game.h"
+#include "game/tank_actions.h"
+#include "mind/aim_steps.h"
 #include "tests/core/fixtures.h"
 #include "tests/golden.h"
 
@@ -130,13 +132,7 @@ class SimGame {
         const double dz = target.position.z - me.position.z;
         const int azimuth = static_cast<int>(std::lround(std::atan2(dz, -dx) * 57.29577951308232));
         const int turret = ((azimuth - me.heading) % 360 + 360) % 360;
-        for (int i = 0; i < 400 && me.turretAngle % 360 != turret; ++i)
-            turnCannonCounterClockwise(w, scene_.host);
         const int elevation = -30 - pick(40);
-        while (me.elevation > elevation)
-            raiseCannon(w, scene_.host);
-        while (me.elevation < elevation)
-            lowerCannon(w, scene_.host);
         // Where a shell of this power comes down to tank height, by bisection.
         const double e = -elevation * 0.017453292519943295, distance = std::hypot(dx, dz);
         double low = 0.1, high = 100.0;
@@ -146,14 +142,12 @@ class SimGame {
                 (up + std::sqrt(up * up + 2 * gravity * (1.25 + 6 * std::sin(e)))) / gravity;
             (3 + 6 * std::cos(e) + mid * std::cos(e) * t < distance ? low : high) = mid;
         }
-        const float wanted = static_cast<float>(low + (pick(7) - 3) * 0.3);
-        const Control steps[] = {powerUp, powerDown, powerUpFine, powerDownFine};
-        for (int k = 0; k < 4; ++k) {
-            const float margin = k < 2 ? 0.5f : 0.05f;
-            for (int i = 0;
-                 i < 200 && (k % 2 ? me.power > wanted + margin : me.power < wanted - margin); ++i)
-                steps[k](w, scene_.host);
-        }
+        // Pressed on the keys as the computer player would.
+        Tank plan = me;
+        std::vector<TankAction> keys;
+        stepAimTo(plan, Aim{turret, elevation, float(low + (pick(7) - 3) * 0.3)}, keys);
+        for (TankAction key : keys)
+            applyTankAction(key, w, scene_.host);
     }
 
     void randomActions(Tank& me) {
