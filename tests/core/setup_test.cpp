@@ -25,11 +25,10 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
         Player player;
         player.control = control == C::Person ? C::ComputerHard : C::Person;
         PlayerDialog dialog(team, player);
-        for (const char* s = steps; *s != '\0'; ++s) {
+        for (const char* s = steps; *s != '\0'; ++s)
             *s == 'p'   ? dialog.playByPerson()
             : *s == 'c' ? dialog.playByComputer()
                         : dialog.chooseLevel(static_cast<int>(std::string("enhx").find(*s)));
-        }
         dialog.check(camouflageChoices[i].buttonId);
         dialog.name = steps;
         ASSERT_TRUE(dialog.ok(player, host));

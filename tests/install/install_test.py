@@ -12,11 +12,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "app", "program
 import play_game  # noqa: E402
 
 
-def check(condition, message):
-    if not condition:
-        raise play_game.Failure(message)
-
-
 def main(build, source, shots):
     with tempfile.TemporaryDirectory() as stage, tempfile.TemporaryDirectory() as elsewhere:
         env = dict(os.environ, DESTDIR=stage)
@@ -30,13 +25,13 @@ def main(build, source, shots):
                        stdout=subprocess.DEVNULL)
         wanted = set(os.listdir(build + "/run")) - {"krellmont"}
         data = set(os.listdir(usr + "/share/krellmont"))
-        check(wanted == data, "data folder and run folder differ in %s" % sorted(wanted ^ data))
+        assert wanted == data, "data folder and run folder differ in %s" % sorted(wanted ^ data)
         icons = [usr + "/share/icons/hicolor/%dx%d/apps/krellmont.png" % (s, s)
                  for s in (16, 32, 48, 64, 128, 256)]
         sizes = subprocess.check_output(["identify", "-format", "%m%w ", *icons]).split()
-        check(sizes == [b"PNG16", b"PNG32", b"PNG48", b"PNG64", b"PNG128", b"PNG256"],
-              "theme icons: %s" % sizes)
-        check(os.path.isfile(usr + "/share/man/man6/krellmont.6.gz"), "no manual page")
+        assert sizes == [b"PNG16", b"PNG32", b"PNG48", b"PNG64", b"PNG128", b"PNG256"], \
+            "theme icons: %s" % sizes
+        assert os.path.isfile(usr + "/share/man/man6/krellmont.6.gz"), "no manual page"
 
         # The help's first section shows; File > Exit ends with status 0.
         play_game.main(lambda s: [s.key("alt+h", "h"), s.wait_for(r"goal", "help"), s.exit()],
@@ -46,7 +41,7 @@ def main(build, source, shots):
                         source + "/dist/uninstall.cmake"], env=env, check=True,
                        stdout=subprocess.DEVNULL)
         left = [os.path.join(d, f) for d, _, files in os.walk(stage) for f in files]
-        check(not left, "uninstall left files behind: %s" % left)
+        assert not left, "uninstall left files behind: %s" % left
 
 
 if __name__ == "__main__":

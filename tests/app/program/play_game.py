@@ -16,13 +16,11 @@ TITLE = "Krellmont version 3.0"
 TEAM_LINE = r"Te\w*: Te\w* %s,"  # tesseract may read "Team" as "Tear", B as 8, A as 4
 
 
-class Failure(Exception):
-    pass
+Failure = AssertionError  # so that a plain assert fails a play the same way
 
 
 def run(*args):
-    return subprocess.run(args, check=True, stdout=subprocess.PIPE,
-                          stderr=subprocess.PIPE).stdout.decode(errors="replace")
+    return subprocess.run(args, check=True, capture_output=True).stdout.decode(errors="replace")
 
 
 class Session:

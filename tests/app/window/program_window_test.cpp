@@ -131,10 +131,8 @@ std::vector<std::string> drawing(const std::string& owner = "##StatusPanel") {
             const unsigned end = cmd.IdxOffset + cmd.ElemCount;
             for (unsigned i = cmd.IdxOffset, next = i + 3; next <= end; i = next, next += 3) {
                 // Triangles fanned around one vertex make one piece: a quad, a glyph, a circle.
-                while (next < end && index(next) == index(i) &&
-                       index(next + 1) == index(next - 1)) {
+                while (next < end && index(next) == index(i) && index(next + 1) == index(next - 1))
                     next += 3;
-                }
                 const ImDrawVert& a = list->VtxBuffer[int(cmd.VtxOffset + index(i))];
                 const ImDrawVert& c = list->VtxBuffer[int(cmd.VtxOffset + index(i + 2))];
                 const unsigned alpha = a.col >> 24;
