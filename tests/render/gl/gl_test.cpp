@@ -120,7 +120,7 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
         ScenePainter(mode).paintShell(shell);
         expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid");
     }
-    // The muzzle ring in wireframe, seen down the barrel: eight sides.
+    // The muzzle ring in wireframe from in front, above and to one side: eight sides.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     gluLookAt(1.5, 1, 2.5, 0, 0, 6.25, 0, 1, 0);
