@@ -1,6 +1,7 @@
 #include "render/bitmap_reader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -131,7 +132,7 @@ TEST(BitmapReader, EveryTruncationAndHeaderByteMutationIsHandled) {
 
 // From disk a file ends where its bytes end, or at 128 MB: pixels past either are missing.
 TEST(BitmapReader, FilesAreReadToTheirEndButNotPast128MB) {
-    const std::string path = testing::TempDir() + "reader.bmp";
+    const std::string path = testing::TempDir() + std::to_string(getpid()) + "reader.bmp";
     for (std::uint32_t offset : {54u, (128u << 20) + 54}) {
         auto bytes = goodBmp(5, 3);  // 102 bytes, of which 47 make the pixels
         put32(bytes, 10, offset);
