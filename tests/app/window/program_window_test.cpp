@@ -110,6 +110,16 @@ struct ProgramWindow : ::testing::Test {
 // names its texture and uv corners). Pieces of one colour drawn in a row (an outline, a circle)
 // make one shape. Colours are RGB, with alpha when not opaque. Glyphs are told apart by their
 // place in the font atlas; spaces draw nothing.
+// A coordinate to whole pixels. Antialiased edges lie half a pixel out, computed with the
+// processor's approximate inverse square root, which differs in its last bits between makes of
+// processor: snapped to 1/64 first, such an edge rounds the same way everywhere, and a zero
+// never shows a sign.
+std::string whole(float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", std::round(v * 64.0f) / 64.0f);
+    return std::string(text) == "-0" ? "0" : text;
+}
+
 std::vector<std::string> drawing(const std::string& owner = "##StatusPanel") {
     std::map<std::pair<float, float>, std::pair<int, const ImFontGlyph*>> atlas;
     const ImVector<ImFont*>& fonts = ImGui::GetIO().Fonts->Fonts;
@@ -186,8 +196,9 @@ std::vector<std::string> drawing(const std::string& owner = "##StatusPanel") {
                 triangles += (next - i) / 3;
                 const std::string kind =
                     triangles == 2 ? "box" : "shape" + std::to_string(triangles);
-                std::snprintf(line, sizeof line, "%s %s %.0f,%.0f %.0fx%.0f", kind.c_str(),
-                              colour.c_str(), low.x, low.y, high.x - low.x, high.y - low.y);
+                std::snprintf(line, sizeof line, "%s %s %s,%s %sx%s", kind.c_str(), colour.c_str(),
+                              whole(low.x).c_str(), whole(low.y).c_str(),
+                              whole(high.x - low.x).c_str(), whole(high.y - low.y).c_str());
                 lines.emplace_back(line);
                 shape = colour;
                 run.clear();
