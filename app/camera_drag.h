@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/camera.h"
 #include "app/mouse_drag.h"
+#include "render/camera.h"
 
 // Applies one mouse motion to the camera, each change followed by its keeper.
 void applyCameraDrag(Camera& camera, const CameraDrag& drag);

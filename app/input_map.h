@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/tank_actions.h"
+#include "combat/tank_actions.h"
 
 // The keys the game listens to, independent of the windowing library.
 enum class GameKey {

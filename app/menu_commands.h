@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/camera.h"
+#include "render/camera.h"
 #include "render/polygon_mode.h"
 
 class MenuModel;

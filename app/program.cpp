@@ -1,20 +1,21 @@
 #include "app/program.h"
 
 #include "app/app_host.h"
-#include "app/camera.h"
 #include "app/camera_drag.h"
-#include "app/frame.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
 #include "app/platform_window.h"
 #include "app/sdl_keys.h"
 #include "app/sound_player.h"
 #include "app/startup_failure.h"
-#include "app/viewport.h"
+#include "combat/shell_loop.h"
+#include "combat/tank_actions.h"
 #include "game/new_game.h"
-#include "game/tank_actions.h"
 #include "game/world.h"
+#include "render/camera.h"
+#include "render/frame.h"
 #include "render/scene.h"
+#include "render/viewport.h"
 #include "resources/asset_catalog.h"
 #include "ui/ui.h"
 
@@ -238,8 +239,11 @@ void Program::drawScene() {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
         const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode,
                                   view_.antialiasing};
-        renderFrame(world_, host_, *scene_, frameView,
-                    ui_.modalOpen() ? ShellMotion::Hold : ShellMotion::Advance);
+        // One tick of the rules, then the picture of it: while a dialog is open the shells
+        // hold still.
+        const SeenShells shells =
+            ui_.modalOpen() ? shellsInFlight(world_) : updateShells(world_, host_);
+        renderFrame(world_, *scene_, frameView, shells);
         return;
     }
     // No game yet: the window stays black behind the menu and dialogs.

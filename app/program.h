@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/app_host.h"
-#include "app/camera.h"
 #include "app/computer_turn.h"
 #include "app/input_map.h"
 #include "app/menu_commands.h"
@@ -12,6 +11,7 @@
 #include "game/new_game.h"
 #include "game/world.h"
 #include "mind/computer_player.h"
+#include "render/camera.h"
 #include "ui/ui.h"
 
 #include <SDL.h>

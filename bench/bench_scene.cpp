@@ -7,13 +7,14 @@
 // Pictures come from the working directory when all are there, else are made up here.
 // With --shot, one closer view of the same game is saved as a picture instead.
 
-#include "app/camera.h"
-#include "app/frame.h"
-#include "app/viewport.h"
+#include "combat/shell_loop.h"
 #include "game/host.h"
 #include "game/world.h"
+#include "render/camera.h"
+#include "render/frame.h"
 #include "render/scene.h"
 #include "render/textures.h"
+#include "render/viewport.h"
 
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
@@ -237,9 +238,9 @@ int main(int argc, char** argv) {
         camera.eye.z = 110.0;
         camera.yaw = 330.0f;
         camera.pitch = 28.0f;
-        renderFrame(*world, host, *scene,
+        renderFrame(*world, *scene,
                     FrameView{camera, CameraCentre::CurrentTank, PolygonMode::TextureMapping},
-                    ShellMotion::Hold);
+                    shellsInFlight(*world));
         glFinish();
         savePicture(shotPath);
         std::printf("saved %s\n", shotPath.c_str());
@@ -253,7 +254,7 @@ int main(int argc, char** argv) {
             const double cpuStart = processCpuMs();
             const auto start = std::chrono::steady_clock::now();
             // Held shells: the volley stays in the air for every measured frame.
-            renderFrame(*world, host, *scene, view, ShellMotion::Hold);
+            renderFrame(*world, *scene, view, shellsInFlight(*world));
             SDL_GL_SwapWindow(window);
             glFinish();
             const auto end = std::chrono::steady_clock::now();

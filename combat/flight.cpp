@@ -1,8 +1,8 @@
 #include "combat/flight.h"
 
 #include "combat/launch.h"
-#include "combat/shell.h"
 #include "game/angles.h"
+#include "game/shell.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "combat/hits.h"
 
-#include "combat/shell.h"
 #include "game/collision.h"
 #include "game/prize.h"
 #include "game/roster.h"
+#include "game/shell.h"
 
 #include <cmath>
 

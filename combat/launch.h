@@ -1,6 +1,6 @@
 #pragma once
 
-#include "combat/shell.h"
+#include "game/shell.h"
 
 #include <cstdint>
 #include <functional>

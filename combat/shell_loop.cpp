@@ -59,7 +59,8 @@ void removeShell(GameWorld& world, int slot) {
     world.shellsInFlight = count - 1;
 }
 
-void updateShells(GameWorld& world, GameHost& host, ShellPainter& painter) {
+SeenShells updateShells(GameWorld& world, GameHost& host) {
+    SeenShells seen;
     int i = 0;
     while (i < shellsInTable(world)) {
         Shell* shell = world.shells[i].get();
@@ -85,20 +86,23 @@ void updateShells(GameWorld& world, GameHost& host, ShellPainter& painter) {
             continue;
         }
 
-        painter.paintShell(*shell);
+        seen.add(*shell);
         if (shellLands(world, *shell)) {
             endShell(world, host, i);
         } else {
             ++i;
         }
     }
+    return seen;
 }
 
-void paintShellsPaused(const GameWorld& world, ShellPainter& painter) {
+SeenShells shellsInFlight(const GameWorld& world) {
+    SeenShells seen;
     const int count = shellsInTable(world);
     for (int i = 0; i < count; ++i) {
         if (const Shell* shell = world.shells[i].get()) {
-            painter.paintShell(*shell);
+            seen.add(*shell);
         }
     }
+    return seen;
 }

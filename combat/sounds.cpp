@@ -2,7 +2,8 @@
 
 #include "game/host.h"
 #include "game/random.h"
+#include "resources/asset_catalog.h"
 
 void playTaunt(GameRandom& random, GameHost& host) {
-    host.playSound(tauntTable[random.next() % tauntCount]);
+    host.playSound(tauntFiles[static_cast<std::size_t>(random.next()) % tauntFiles.size()]);
 }

@@ -1,9 +1,6 @@
 #include "game/aim.h"
 
-#include "combat/launch.h"
-#include "combat/sounds.h"
 #include "game/host.h"
-#include "game/turns.h"
 #include "game/world.h"
 
 namespace {
@@ -84,23 +81,4 @@ void powerUpFine(GameWorld& world, GameHost& host) {
 
 void powerDownFine(GameWorld& world, GameHost& host) {
     onCurrentTank(world, &host, [](Tank& t) { changePower(t, -0.1f); });
-}
-
-bool fire(GameWorld& world, GameHost& host) {
-    Tank* tank = world.currentTank();
-    if (tank == nullptr || world.shellsInFlight >= shellSlotCount || tank->power == 0.0f ||
-        world.shotInProgress) {
-        return false;
-    }
-    world.shotInProgress = true;
-    host.setTankButtonsEnabled(false);
-    host.playSound(cannonSoundFile);
-    const int launched = launchVolley(world);
-    tank->mileage = 0;
-    host.readoutsChanged();
-    if (launched == 0) {
-        // No shell will ever end this shot, so nothing else would hand the turn on.
-        passTurn(world, host);
-    }
-    return true;
 }

@@ -21,8 +21,3 @@ void powerDownFine(GameWorld& world, GameHost& host);
 void changeElevation(Tank& tank, int degrees);
 void turnCannon(Tank& tank, int degrees);
 void changePower(Tank& tank, float amount);
-
-// Fires the current tank: one shell per cannon, "cannon.wav", buttons off until the turn
-// has passed, mileage back to 0. Refused silently while a shot is under way, while the
-// shell table is full or at power 0. Returns whether the tank fired.
-bool fire(GameWorld& world, GameHost& host);

@@ -75,17 +75,6 @@ void moveBy(Tank& tank, DriveDirection direction, float distance) {
     }
 }
 
-Tank* findBlockingTeamMate(const Tank& tank, const Team& team) {
-    Tank* found = nullptr;
-    forEachTank(team, [&](Tank& other) {
-        if (found == nullptr && other.serial != tank.serial && other.placed && !other.destroyed &&
-            boxesOverlap(tank.box, other.box)) {
-            found = &other;
-        }
-    });
-    return found;
-}
-
 Tank* findNearestBlockingTeamMate(const Tank& tank, const Team& team, DriveDirection direction) {
     Tank* nearest = nullptr;
     float nearestDistance = 0.0f;

@@ -30,9 +30,6 @@ bool stepWithinLimits(const GameWorld& world, Tank& tank, DriveDirection directi
 
 // Moves position, corners and box by distance along the heading's axis.
 void moveBy(Tank& tank, DriveDirection direction, float distance);
-// The first placed, live tank of the team (roster order), other than the tank itself
-// (by serial), whose box overlaps the tank's box.
-Tank* findBlockingTeamMate(const Tank& tank, const Team& team);
 // Of all tanks findBlockingTeamMate could return, the one whose facing side is nearest
 // ahead in the direction of travel.
 Tank* findNearestBlockingTeamMate(const Tank& tank, const Team& team, DriveDirection direction);

@@ -3,6 +3,7 @@
 #include "game/host.h"
 #include "game/placement.h"
 #include "game/prizes.h"
+#include "game/shields_menu.h"
 #include "game/turns.h"
 #include "game/world.h"
 

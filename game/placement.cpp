@@ -1,6 +1,6 @@
 #include "game/placement.h"
 
-#include "game/drive.h"
+#include "game/collision.h"
 #include "game/world.h"
 
 namespace {

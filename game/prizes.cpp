@@ -3,7 +3,7 @@
 #include "game/collision.h"
 #include "game/host.h"
 #include "game/placement.h"
-#include "game/turns.h"
+#include "game/shields_menu.h"
 #include "game/world.h"
 
 #include <memory>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/camouflage.h"
 #include "game/names.h"
 #include "game/prize.h"
 #include "game/tank.h"
@@ -7,15 +8,6 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-// Camouflage ids; each selects a texture, the tank display lists and a preview picture.
-enum Camouflage : std::int32_t {
-    BlueCamouflage = 37,
-    FallCamouflage = 38,
-    CityCamouflage = 39,
-    ForestCamouflage = 40,
-    Forest2Camouflage = 41,
-};
 
 // Who makes a player's moves: a person at the keyboard and mouse, or the computer at one
 // of three levels of skill.

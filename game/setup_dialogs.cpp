@@ -84,8 +84,8 @@ PlayerDialog::PlayerDialog(const Team& team, const Player& player)
       rangeText(format("(1 to %d)", maxTanksPerPlayer)) {}
 
 void PlayerDialog::check(int buttonId) {
-    for (const CamouflageChoice& choice : camouflageChoices) {
-        if (choice.buttonId == buttonId) {
+    for (int slot = 0; slot < static_cast<int>(camouflages.size()); ++slot) {
+        if (camouflageButtonId(slot) == buttonId) {
             checkedButton = buttonId;
         }
     }
@@ -111,9 +111,9 @@ bool PlayerDialog::ok(Player& player, GameHost& host) const {
     player.control = control();
     const std::uint32_t count = readUnsignedNumber(countText);
     player.tankCount = toCount(count);
-    for (const CamouflageChoice& choice : camouflageChoices) {
-        if (choice.buttonId == checkedButton) {
-            player.camouflage = choice.camouflage;
+    for (int slot = 0; slot < static_cast<int>(camouflages.size()); ++slot) {
+        if (camouflageButtonId(slot) == checkedButton) {
+            player.camouflage = camouflages[static_cast<std::size_t>(slot)].id;
         }
     }
     if (count == 0 || count > maxTanksPerPlayer) {

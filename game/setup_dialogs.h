@@ -47,20 +47,11 @@ class TeamDialog {
     std::string rangeText;  // static 25, "(1 to 4)"
 };
 
-// One camouflage choice of the player dialog, in the dialog's left-to-right order.
-struct CamouflageChoice {
-    int buttonId;       // radio button control id
-    const char* label;  // its text
-    std::int32_t camouflage;
-};
-
-inline constexpr std::array<CamouflageChoice, 5> camouflageChoices{{
-    {27, "City", 39},
-    {28, "Fall", 38},
-    {29, "Blue", 37},
-    {30, "Forest", 40},
-    {31, "Forest2", 41},
-}};
+// The player dialog's camouflage radio buttons: control ids from 27, one per entry of
+// `camouflages`, in its order.
+constexpr int camouflageButtonId(int slot) {
+    return 27 + slot;
+}
 
 // "IDD_PLAYER_SEL": one player's name, number of tanks and camouflage.
 class PlayerDialog {
@@ -89,11 +80,11 @@ class PlayerDialog {
     void chooseLevel(int index);
     PlayerControl control() const;
 
-    std::string title;       // "Select player on Team <name>"
-    std::string name;        // edit 19, focused
-    std::string countText;   // edit 24
-    std::string rangeText;   // static 26, "(1 to 4)"
-    int checkedButton = 31;  // "Forest2"
+    std::string title;      // "Select player on Team <name>"
+    std::string name;       // edit 19, focused
+    std::string countText;  // edit 24
+    std::string rangeText;  // static 26, "(1 to 4)"
+    int checkedButton = camouflageButtonId(camouflageListSlot(Forest2Camouflage));
     bool byComputer = false;
     int level = 1;  // "Normal"
 };

@@ -2,6 +2,7 @@
 
 #include "game/host.h"
 #include "game/prizes.h"
+#include "game/shields_menu.h"
 #include "game/world.h"
 
 namespace {
@@ -39,14 +40,6 @@ int searchBound(const Team& team) {
 }
 
 }  // namespace
-
-void updateShieldsMenuItem(GameWorld& world, GameHost& host) {
-    const Tank* tank = world.currentTank();
-    const bool hasShield =
-        tank != nullptr && (tank->shieldActive || tank->weakShields != 0 ||
-                            tank->mediumShields != 0 || tank->strongShields != 0);
-    host.setShieldsMenuEnabled(hasShield);
-}
 
 void passTurn(GameWorld& world, GameHost& host) {
     Team& next = world.otherTeam(*world.currentTeam);

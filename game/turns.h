@@ -8,6 +8,3 @@ class GameWorld;
 // over: the tank buttons come back and the readouts are redrawn. Called once the last
 // shell of a volley has ended.
 void passTurn(GameWorld& world, GameHost& host);
-
-// Enables the "Shields" menu item while the current tank has a shield on or in stock.
-void updateShieldsMenuItem(GameWorld& world, GameHost& host);

@@ -1,28 +1,20 @@
 #pragma once
 
-#include "combat/shell.h"
 #include "game/arena.h"
 #include "game/random.h"
 #include "game/roster.h"
+#include "game/shell.h"
 
 #include <array>
 #include <cstdint>
 
-// The camouflage whose display lists each TankListTable slot holds, in the order the
-// renderer builds them.
-inline constexpr std::array<std::int32_t, 5> camouflageListOrder{
-    CityCamouflage, FallCamouflage, BlueCamouflage, ForestCamouflage, Forest2Camouflage};
-
-// The display lists the renderer built for each camouflage; a new tank copies its
-// hull, deck and turret lists from here.
+// The display lists the renderer built for each camouflage, by its slot in `camouflages`; a
+// new tank copies its hull, deck and turret lists from here.
 struct TankListTable {
-    std::array<unsigned int, 5> hullLists{};
-    std::array<unsigned int, 5> deckLists{};
-    std::array<unsigned int, 5> turretLists{};
+    std::array<unsigned int, camouflages.size()> hullLists{};
+    std::array<unsigned int, camouflages.size()> deckLists{};
+    std::array<unsigned int, camouflages.size()> turretLists{};
 };
-
-// The slot of TankListTable for a camouflage id, or -1 outside 37..41.
-int camouflageListSlot(std::int32_t camouflage);
 
 // Everything a game is made of. The program owns one; tests make as many as they like.
 class GameWorld {

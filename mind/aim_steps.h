@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/tank_actions.h"
+#include "combat/tank_actions.h"
 
 #include <cstdint>
 #include <vector>

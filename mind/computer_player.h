@@ -1,8 +1,8 @@
 #pragma once
 
+#include "combat/tank_actions.h"
 #include "game/random.h"
 #include "game/tank.h"
-#include "game/tank_actions.h"
 #include "mind/bracketing.h"
 
 #include <cstdint>

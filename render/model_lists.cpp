@@ -49,17 +49,17 @@ TankModelLists buildTankModelLists() {
 
     TankModelLists lists;
     lists.trackList = buildDisplayList(track, NoTexture);
-    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+    for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.hullLists[i] =
-            buildDisplayList(hull, textureForCamouflage(camouflageListOrder[i]));
+            buildDisplayList(hull, textureForCamouflage(camouflages[i].id));
     }
-    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+    for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.deckLists[i] =
-            buildDisplayList(deck, textureForCamouflage(camouflageListOrder[i]));
+            buildDisplayList(deck, textureForCamouflage(camouflages[i].id));
     }
-    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+    for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.turretLists[i] =
-            buildDisplayList(turret, textureForCamouflage(camouflageListOrder[i]));
+            buildDisplayList(turret, textureForCamouflage(camouflages[i].id));
     }
     return lists;
 }
@@ -71,7 +71,7 @@ void deleteTankModelLists(const TankModelLists& lists) {
         }
     };
     drop(lists.trackList);
-    for (std::size_t i = 0; i < camouflageListOrder.size(); ++i) {
+    for (std::size_t i = 0; i < camouflages.size(); ++i) {
         drop(lists.variants.hullLists[i]);
         drop(lists.variants.deckLists[i]);
         drop(lists.variants.turretLists[i]);

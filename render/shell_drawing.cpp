@@ -56,7 +56,7 @@ void drawShellOutline(const Shell& shell, PolygonMode mode) {
     glPolygonMode(GL_FRONT_AND_BACK, mode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
 }
 
-void ScenePainter::paintShell(const Shell& shell) {
+void drawShellInFlight(const Shell& shell, PolygonMode mode) {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, shell.position.z);
     glTranslatef(0.0f, shell.position.y, 0.0f);
@@ -65,10 +65,10 @@ void ScenePainter::paintShell(const Shell& shell) {
     drawShell();
     glPopMatrix();
     glPopMatrix();
-    lightingOff(mode_);
-    drawShellOutline(shell, mode_);
-    lightingOn(mode_);
+    lightingOff(mode);
+    drawShellOutline(shell, mode);
+    lightingOn(mode);
     // The shells are drawn untextured; lightingOn has just turned texturing back on in
     // texture-mapping mode, which would tint the next shell with a stray texture.
-    texturingOff(mode_);
+    texturingOff(mode);
 }

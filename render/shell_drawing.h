@@ -1,6 +1,6 @@
 #pragma once
 
-#include "combat/shell_loop.h"
+#include "game/shell.h"
 #include "render/polygon_mode.h"
 
 // The shell itself: a small red sphere at the current origin. Lit drawing, so its glow
@@ -9,13 +9,6 @@ void drawShell();
 // The shell's box as a cyan wire frame in world space; call it with lighting off.
 void drawShellOutline(const Shell& shell, PolygonMode mode);
 
-// Draws each flying shell where the shell loop has put it: the sphere at its position,
-// then its wire box unlit.
-class ScenePainter : public ShellPainter {
-  public:
-    explicit ScenePainter(PolygonMode mode) : mode_(mode) {}
-    void paintShell(const Shell& shell) override;
-
-  private:
-    PolygonMode mode_;
-};
+// Draws a shell where the shell loop has put it: the sphere at its position, then its wire
+// box unlit.
+void drawShellInFlight(const Shell& shell, PolygonMode mode);

@@ -3,24 +3,40 @@
 #include <filesystem>
 #include <system_error>
 
+#include "game/camouflage.h"
 #include "game/host.h"
+#include "resources/asset_catalog.h"
 
 const std::array<TextureEntry, textureCount>& textureTable() {
     static const std::array<TextureEntry, textureCount> table = {{
-        {"trackSideView.bmp", TrackSideTexture, false},
-        {"trackFrontView1.bmp", TrackFrontTexture1, false},
-        {"trackFrontView2.bmp", TrackFrontTexture2, false},
-        {"trackLengthView.bmp", TrackLengthTexture, false},
-        {"floor.bmp", FloorTexture, true},
-        {"bluecamo.bmp", BlueCamoTexture, false},
-        {"bluecamo2.bmp", BlueCamo2Texture, false},
-        {"citycamo.bmp", CityCamoTexture, false},
-        {"forestcamo.bmp", ForestCamoTexture, false},
-        {"Camouflage.bmp", Forest2CamoTexture, false},
-        {"fallcamo.bmp", FallCamoTexture, false},
-        {"prize.bmp", PrizeTexture, true},
+        {trackSideFile, TrackSideTexture, false},
+        {trackFrontUpperFile, TrackFrontTexture1, false},
+        {trackFrontLowerFile, TrackFrontTexture2, false},
+        {trackLengthFile, TrackLengthTexture, false},
+        {floorFile, FloorTexture, true},
+        {blueCamoFile, BlueCamoTexture, false},
+        {blueCamo2File, BlueCamo2Texture, false},
+        {cityCamoFile, CityCamoTexture, false},
+        {forestCamoFile, ForestCamoTexture, false},
+        {forest2CamoFile, Forest2CamoTexture, false},
+        {fallCamoFile, FallCamoTexture, false},
+        {prizeFile, PrizeTexture, true},
     }};
     return table;
+}
+
+TextureName textureForCamouflage(int camouflage) {
+    const int slot = camouflageListSlot(camouflage);
+    if (slot < 0) {
+        return NoTexture;
+    }
+    const std::string file = camouflages[static_cast<std::size_t>(slot)].textureFile;
+    for (const TextureEntry& entry : textureTable()) {
+        if (file == entry.fileName) {
+            return entry.name;
+        }
+    }
+    return NoTexture;
 }
 
 std::string missingFileMessage(const std::string& fileName) {

@@ -14,17 +14,17 @@ class GameHost;
 
 enum TextureName : unsigned {
     NoTexture = 0,
-    BlueCamoTexture = 1,     // camouflage 37 (Blue)
-    BlueCamo2Texture = 2,    // loaded, not used by any model
-    CityCamoTexture = 3,     // camouflage 39 (City)
-    ForestCamoTexture = 4,   // camouflage 40 (Forest)
-    Forest2CamoTexture = 5,  // camouflage 41 (Forest2)
+    BlueCamoTexture = 1,
+    BlueCamo2Texture = 2,  // loaded, not used by any model
+    CityCamoTexture = 3,
+    ForestCamoTexture = 4,
+    Forest2CamoTexture = 5,
     TrackSideTexture = 6,
     TrackFrontTexture1 = 7,  // upper slants of the tracks
     TrackFrontTexture2 = 8,  // lower slants of the tracks
     TrackLengthTexture = 9,  // track top and bottom
     FloorTexture = 10,       // arena floor and the two scene boxes
-    FallCamoTexture = 11,    // camouflage 38 (Fall)
+    FallCamoTexture = 11,
     PrizeTexture = 14,
 };
 
@@ -39,26 +39,9 @@ constexpr std::size_t textureCount = 12;
 // In loading order.
 const std::array<TextureEntry, textureCount>& textureTable();
 
-struct CamouflageTexture {
-    int camouflage;
-    TextureName name;
-};
-
-// The texture each camouflage id draws its tanks with (and the player dialog previews).
-inline constexpr CamouflageTexture camouflageTextures[] = {
-    {37, BlueCamoTexture},   {38, FallCamoTexture},    {39, CityCamoTexture},
-    {40, ForestCamoTexture}, {41, Forest2CamoTexture},
-};
-
-// The texture of a camouflage id (37..41); NoTexture for any other id.
-constexpr TextureName textureForCamouflage(int camouflage) {
-    for (const CamouflageTexture& entry : camouflageTextures) {
-        if (entry.camouflage == camouflage) {
-            return entry.name;
-        }
-    }
-    return NoTexture;
-}
+// The texture a camouflage id draws its tanks with (and the player dialog previews): the one
+// loaded from the camouflage's texture file; NoTexture for an id outside 37..41.
+TextureName textureForCamouflage(int camouflage);
 
 constexpr const char* missingFileCaption = "Error in Krellmont";
 std::string missingFileMessage(const std::string& fileName);

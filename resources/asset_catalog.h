@@ -1,39 +1,40 @@
-// The data files the program reads from its working directory. tools/ writes them at build
-// time under exactly these names.
+// The data files the program reads from its working directory, each name written once: the
+// program, the asset generator in tools/, the build (which lists the generated files from
+// the names quoted here) and the tests all take them from this catalogue.
 #pragma once
 
-// The twelve texture bitmaps, in loading order.
-inline constexpr const char* shippedTextureFiles[12] = {
-    "trackSideView.bmp", "trackFrontView1.bmp", "trackFrontView2.bmp", "trackLengthView.bmp",
-    "floor.bmp",         "bluecamo.bmp",        "bluecamo2.bmp",       "citycamo.bmp",
-    "forestcamo.bmp",    "Camouflage.bmp",      "fallcamo.bmp",        "prize.bmp",
-};
+#include <array>
+
+// Texture bitmaps: 24-bit uncompressed BMPs.
+inline constexpr const char* trackSideFile = "trackSideView.bmp";
+inline constexpr const char* trackFrontUpperFile = "trackFrontView1.bmp";
+inline constexpr const char* trackFrontLowerFile = "trackFrontView2.bmp";
+inline constexpr const char* trackLengthFile = "trackLengthView.bmp";
+inline constexpr const char* floorFile = "floor.bmp";
+inline constexpr const char* blueCamoFile = "bluecamo.bmp";
+inline constexpr const char* blueCamo2File = "bluecamo2.bmp";
+inline constexpr const char* cityCamoFile = "citycamo.bmp";
+inline constexpr const char* forestCamoFile = "forestcamo.bmp";
+inline constexpr const char* forest2CamoFile = "Camouflage.bmp";
+inline constexpr const char* fallCamoFile = "fallcamo.bmp";
+inline constexpr const char* prizeFile = "prize.bmp";
 
 // What the player dialog shows beside each camouflage choice: a 32 x 32 24-bit BMP that is
-// the camouflage texture shrunk four times (draw it at 21 x 20). The texture file is listed
-// too, for a view that prefers to reuse the texture already loaded.
-struct CamouflagePreview {
-    int camouflageId;
-    const char* label;
-    const char* textureFile;
-    const char* previewFile;
-};
+// the camouflage texture shrunk four times (drawn at 21 x 20).
+inline constexpr const char* previewBlueFile = "previewBlue.bmp";
+inline constexpr const char* previewFallFile = "previewFall.bmp";
+inline constexpr const char* previewCityFile = "previewCity.bmp";
+inline constexpr const char* previewForestFile = "previewForest.bmp";
+inline constexpr const char* previewForest2File = "previewForest2.bmp";
 
-inline constexpr CamouflagePreview camouflagePreviews[5] = {
-    {37, "Blue", "bluecamo.bmp", "previewBlue.bmp"},
-    {38, "Fall", "fallcamo.bmp", "previewFall.bmp"},
-    {39, "City", "citycamo.bmp", "previewCity.bmp"},
-    {40, "Forest", "forestcamo.bmp", "previewForest.bmp"},
-    {41, "Forest2", "Camouflage.bmp", "previewForest2.bmp"},
-};
-
-// Window icons as 24-bit BMPs (SDL_LoadBMP reads them): 32 x 32 and 16 x 16, fully opaque.
+// Window icons as 24-bit BMPs: 32 x 32 and 16 x 16, fully opaque.
 inline constexpr const char* largeIconFile = "Krellmont.bmp";
 inline constexpr const char* smallIconFile = "KrellmontSm.bmp";
 
+// The shot's sound, played once per volley.
 inline constexpr const char* cannonSoundFile = "cannon.wav";
-// The taunts, in the order the game picks them by index.
-inline constexpr const char* shippedTauntFiles[10] = {
+// The taunts a hit may play, in the order a random draw picks them by index.
+inline constexpr std::array<const char*, 10> tauntFiles = {
     "AustaLaVistaBaby.wav", "AnyLastRequests.wav", "chicken.wav",     "EatMyShorts.wav",
     "HaHaHa.wav",           "HeyDoeDoeBrain.wav",  "IWillBeBack.wav", "MyNameIsAlvin.wav",
     "wosers.wav",           "YouDirtyRat.wav",

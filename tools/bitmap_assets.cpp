@@ -1,5 +1,6 @@
 #include "tools/bitmap_assets.h"
 
+#include "game/camouflage.h"
 #include "resources/asset_catalog.h"
 #include "tools/camouflage.h"
 #include "tools/icon.h"
@@ -10,28 +11,39 @@ namespace assets {
 
 namespace {
 
-// Camouflage ids 37..41 in the order of camouflagePreviews.
-constexpr Camouflage previewOrder[5] = {Camouflage::Blue, Camouflage::Fall, Camouflage::City,
-                                        Camouflage::Forest, Camouflage::Forest2};
+// The generator's pattern for each camouflage a player may choose.
+Camouflage patternOf(::Camouflage id) {
+    switch (id) {
+        case BlueCamouflage:
+            return Camouflage::Blue;
+        case FallCamouflage:
+            return Camouflage::Fall;
+        case CityCamouflage:
+            return Camouflage::City;
+        case ForestCamouflage:
+            return Camouflage::Forest;
+        case Forest2Camouflage:
+            break;
+    }
+    return Camouflage::Forest2;
+}
 
 }  // namespace
 
 std::vector<BitmapAsset> makeAllBitmaps() {
     std::vector<BitmapAsset> all;
-    all.push_back({"trackSideView.bmp", makeTrackSideView()});
-    all.push_back({"trackFrontView1.bmp", makeTrackFrontView1()});
-    all.push_back({"trackFrontView2.bmp", makeTrackFrontView2()});
-    all.push_back({"trackLengthView.bmp", makeTrackLengthView()});
-    all.push_back({"floor.bmp", makeFloor()});
-    all.push_back({"bluecamo.bmp", makeCamouflage(Camouflage::Blue)});
-    all.push_back({"bluecamo2.bmp", makeCamouflage(Camouflage::Blue2)});
-    all.push_back({"citycamo.bmp", makeCamouflage(Camouflage::City)});
-    all.push_back({"forestcamo.bmp", makeCamouflage(Camouflage::Forest)});
-    all.push_back({"Camouflage.bmp", makeCamouflage(Camouflage::Forest2)});
-    all.push_back({"fallcamo.bmp", makeCamouflage(Camouflage::Fall)});
-    all.push_back({"prize.bmp", makePrize()});
-    for (int i = 0; i < 5; ++i) {
-        all.push_back({camouflagePreviews[i].previewFile, makeCamouflagePreview(previewOrder[i])});
+    all.push_back({trackSideFile, makeTrackSideView()});
+    all.push_back({trackFrontUpperFile, makeTrackFrontView1()});
+    all.push_back({trackFrontLowerFile, makeTrackFrontView2()});
+    all.push_back({trackLengthFile, makeTrackLengthView()});
+    all.push_back({floorFile, makeFloor()});
+    all.push_back({blueCamo2File, makeCamouflage(Camouflage::Blue2)});
+    for (const CamouflageEntry& entry : camouflages) {
+        all.push_back({entry.textureFile, makeCamouflage(patternOf(entry.id))});
+    }
+    all.push_back({prizeFile, makePrize()});
+    for (const CamouflageEntry& entry : camouflages) {
+        all.push_back({entry.previewFile, makeCamouflagePreview(patternOf(entry.id))});
     }
     all.push_back({largeIconFile, makeIcon(32)});
     all.push_back({smallIconFile, makeIcon(16)});

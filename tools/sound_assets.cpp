@@ -14,17 +14,18 @@ struct Taunt {
     int syllables;  // for the wordless stand-in
 };
 
-const Taunt taunts[10] = {
-    {"AustaLaVistaBaby.wav", "Hasta la vista, baby.", {"en-us+m3", 25, 140}, 6},
-    {"AnyLastRequests.wav", "Any last requests?", {"en-us+m1", 40, 160}, 5},
-    {"chicken.wav", nullptr, {}, 0},
-    {"EatMyShorts.wav", "Eat my shorts!", {"en-us+m4", 75, 185}, 3},
-    {"HaHaHa.wav", "Ha! Ha! Ha!", {"en-us+m7", 35, 150}, 3},
-    {"HeyDoeDoeBrain.wav", "Hey, doe doe brain!", {"en-us+f2", 60, 170}, 5},
-    {"IWillBeBack.wav", "I will be back.", {"en-us+m3", 20, 135}, 4},
-    {"MyNameIsAlvin.wav", "My name is Alvin!", {"en-us+f4", 99, 260}, 5},
-    {"wosers.wav", "Wowsers!", {"en-us+m2", 70, 150}, 2},
-    {"YouDirtyRat.wav", "You dirty rat!", {"en-us+m5", 45, 165}, 4},
+// One a taunt file of the catalogue, in its order.
+const Taunt taunts[tauntFiles.size()] = {
+    {tauntFiles[0], "Hasta la vista, baby.", {"en-us+m3", 25, 140}, 6},
+    {tauntFiles[1], "Any last requests?", {"en-us+m1", 40, 160}, 5},
+    {tauntFiles[2], nullptr, {}, 0},
+    {tauntFiles[3], "Eat my shorts!", {"en-us+m4", 75, 185}, 3},
+    {tauntFiles[4], "Ha! Ha! Ha!", {"en-us+m7", 35, 150}, 3},
+    {tauntFiles[5], "Hey, doe doe brain!", {"en-us+f2", 60, 170}, 5},
+    {tauntFiles[6], "I will be back.", {"en-us+m3", 20, 135}, 4},
+    {tauntFiles[7], "My name is Alvin!", {"en-us+f4", 99, 260}, 5},
+    {tauntFiles[8], "Wowsers!", {"en-us+m2", 70, 150}, 2},
+    {tauntFiles[9], "You dirty rat!", {"en-us+m5", 45, 165}, 4},
 };
 
 std::optional<Sound> speakTaunt(const Taunt& taunt, const std::string& scratchDir) {

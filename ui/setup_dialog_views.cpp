@@ -154,8 +154,8 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     ImGui::BeginChild("##camouflage", ImVec2(boxWidth, 66.0f), true);
     const float left = ImGui::GetCursorPosX();
     const float top = ImGui::GetCursorPosY();
-    for (std::size_t i = 0; i < camouflageChoices.size(); ++i) {
-        const CamouflageChoice& choice = camouflageChoices[i];
+    for (std::size_t i = 0; i < camouflages.size(); ++i) {
+        const int buttonId = camouflageButtonId(static_cast<int>(i));
         const float x = left + column * static_cast<float>(i);
         // The picture stands centred over its radio button.
         ImGui::SetCursorPos(ImVec2(x + (column - picture.x) * 0.5f - 4.0f, top));
@@ -170,9 +170,9 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
             ImGui::Dummy(picture);
         }
         ImGui::SetCursorPos(ImVec2(x, top + picture.y + 6.0f));
-        ImGui::PushID(choice.buttonId);
-        if (ImGui::RadioButton(choice.label, dialog.checkedButton == choice.buttonId)) {
-            dialog.check(choice.buttonId);
+        ImGui::PushID(buttonId);
+        if (ImGui::RadioButton(camouflages[i].label, dialog.checkedButton == buttonId)) {
+            dialog.check(buttonId);
         }
         ImGui::PopID();
     }

@@ -300,8 +300,8 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
             stillOpen = drawTeamDialogView(*team, serial, ok, modal);
         } else if (PlayerDialog* player = flow->playerDialog()) {
             std::array<unsigned, 5> previews{};
-            for (std::size_t i = 0; i < camouflageChoices.size(); ++i) {
-                previews[i] = previewTexture(camouflageChoices[i].camouflage);
+            for (std::size_t i = 0; i < camouflages.size(); ++i) {
+                previews[i] = previewTexture(camouflages[i].id);
             }
             stillOpen = drawPlayerDialogView(*player, serial, ok, previews, modal);
         } else if (ArenaSizeDialog* arena = flow->arenaSizeDialog()) {

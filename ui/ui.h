@@ -13,6 +13,7 @@
 //               ui.endFrame();                            // then swap buffers
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
+#include "resources/asset_catalog.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
 #include "ui/panel_layout.h"
@@ -81,7 +82,7 @@ class Ui {
     void openAbout();
     // The help viewer on the given help file; when it cannot be read the failure message is
     // queued instead and no viewer opens.
-    void openHelp(const std::string& path = "krellmont.hlp");
+    void openHelp(const std::string& path = helpFile);
 
     // The new-game flow whose pending dialog drawModals shows (set once; the program owns it and
     // calls its start() on "&New Game"). Its OK goes to the flow's pressOk().

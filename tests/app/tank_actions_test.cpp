@@ -1,4 +1,4 @@
-#include "game/tank_actions.h"
+#include "combat/tank_actions.h"
 #include "app/input_map.h"
 #include "game/world.h"
 #include "tests/core/fixtures.h"

@@ -27,12 +27,13 @@ TEST(Hits, OneShellOnManyTargetsTakesTheFirstInTurnOrder) {
         auto& shell = w.shells[w.shellsInFlight++] = std::make_unique<Shell>();
         shell->launchX = 30, shell->launchY = 1.5, updatePosition(*shell);  // hanging still
         scene.host.sounds.clear();
-        updateShells(w, scene.host, scene.painter);
+        const SeenShells seen = updateShells(w, scene.host);
         hits += std::string(a.destroyed ? "A" : "-") + (b.destroyed ? "B" : "-") +
                 (w.teamA.prize ? "-" : "a") + (w.teamB.prize ? "-" : "b") +
-                std::to_string(scene.host.sounds.size()) + " ";
+                std::to_string(scene.host.sounds.size()) + std::to_string(seen.count) + " ";
     }
-    EXPECT_EQ(hits, "A---1 AB--1 ABa-1 ABab1 ABab0 ");
+    // A shell that hits is not seen again; the one that meets nothing is.
+    EXPECT_EQ(hits, "A---10 AB--10 ABa-10 ABab10 ABab01 ");
     EXPECT_EQ(w.shellsInFlight, 1);  // the last one found nothing and hangs on
 }
 

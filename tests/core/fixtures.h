@@ -12,18 +12,10 @@
 
 #include "tests/core/recording_host.h"
 
-// Where each painted shell was, frame by frame.
-class RecordingPainter : public ShellPainter {
-  public:
-    void paintShell(const Shell& shell) override { positions.push_back(shell.position); }
-    std::vector<Vec3> positions;
-};
-
 // A world built by hand: tanks stand exactly where a test puts them.
 struct CombatScene {
     GameWorld world;
     RecordingHost host;
-    RecordingPainter painter;
 
     explicit CombatScene(float halfSide = 150.0f) {
         world.arena.halfSide = halfSide;
@@ -67,7 +59,7 @@ struct CombatScene {
     int runVolley() {
         int frames = 0;
         for (; world.shellsInFlight > 0 && frames < 2000; ++frames)
-            updateShells(world, host, painter);
+            updateShells(world, host);
         return frames;
     }
 };

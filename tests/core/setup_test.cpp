@@ -29,7 +29,7 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
             *s == 'p'   ? dialog.playByPerson()
             : *s == 'c' ? dialog.playByComputer()
                         : dialog.chooseLevel(static_cast<int>(std::string("enhx").find(*s)));
-        dialog.check(camouflageChoices[i].buttonId);
+        dialog.check(camouflageButtonId(i));
         dialog.name = steps;
         ASSERT_TRUE(dialog.ok(player, host));
         EXPECT_EQ(player.control, control) << steps;

@@ -8,15 +8,17 @@
 #include <functional>
 #include <string>
 
+#include "combat/firing.h"
 #include "combat/flight.h"
 #include "combat/shields.h"
 #include "combat/sounds.h"
+#include "combat/tank_actions.h"
 #include "game/aim.h"
 #include "game/collision.h"
 #include "game/drive.h"
 #include "game/new_game.h"
-#include "game/tank_actions.h"
 #include "mind/aim_steps.h"
+#include "resources/asset_catalog.h"
 #include "tests/core/fixtures.h"
 #include "tests/golden.h"
 
@@ -243,10 +245,9 @@ class SimGame {
         long frames = 0;
         Vec3 last{};  // where the last shell was last drawn
         for (; w.shellsInFlight > 0; ++frames) {
-            scene_.painter.positions.clear();
-            updateShells(w, host, scene_.painter);
-            if (!scene_.painter.positions.empty())
-                last = scene_.painter.positions.back();
+            const SeenShells seen = updateShells(w, host);
+            if (seen.count > 0)
+                last = seen.shells[seen.count - 1].position;
             for (int i = 0; i < shellSlotCount; ++i)
                 if (static_cast<bool>(w.shells[i]) != (i < w.shellsInFlight))
                     return fail("the shell table does not match its count");

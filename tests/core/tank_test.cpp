@@ -1,3 +1,4 @@
+#include "combat/firing.h"
 #include "combat/shields.h"
 #include "combat/sounds.h"
 #include "game/aim.h"
@@ -5,6 +6,7 @@
 #include "game/drive.h"
 #include "game/prizes.h"
 #include "game/turns.h"
+#include "resources/asset_catalog.h"
 
 #include "fixtures.h"
 

@@ -1,7 +1,7 @@
 #include "tests/render/gl/gl_harness.h"
 
-#include "app/viewport.h"
 #include "combat/flight.h"
+#include "render/viewport.h"
 
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
@@ -149,9 +149,9 @@ void TestGame::addPrize(Team& team, float x, float z) {
     team.prize->position = {x, 0.0f, z};
 }
 
-void TestGame::draw(PolygonMode mode, CameraCentre centre, ShellMotion motion) {
+void TestGame::draw(PolygonMode mode, CameraCentre centre) {
     applyPolygonMode(mode);
-    renderFrame(world, host, sharedScene(), FrameView{camera, centre, mode}, motion);
+    renderFrame(world, sharedScene(), FrameView{camera, centre, mode}, shellsInFlight(world));
 }
 
 void TestGame::look(double distance, float pitch) {

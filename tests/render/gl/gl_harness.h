@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/camera.h"
-#include "app/frame.h"
+#include "combat/shell_loop.h"
 #include "game/world.h"
+#include "render/camera.h"
+#include "render/frame.h"
 #include "render/scene.h"
 #include "tests/core/fixtures.h"
 
@@ -41,9 +42,8 @@ class TestGame : public CombatScene {
     Shell& addShell(float x, float y, float z);
     void addPrize(Team& team, float x, float z);
 
-    // Draws one frame; the shells stay where they are unless told to advance.
-    void draw(PolygonMode mode, CameraCentre centre = CameraCentre::CenterOfArena,
-              ShellMotion motion = ShellMotion::Hold);
+    // Draws one frame; the shells stay where they are.
+    void draw(PolygonMode mode, CameraCentre centre = CameraCentre::CenterOfArena);
     // Looks at the centre from the given distance: pitch 90 straight down, 0 level.
     void look(double distance, float pitch);
 

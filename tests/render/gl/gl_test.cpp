@@ -1,8 +1,8 @@
-#include "app/viewport.h"
 #include "render/lighting.h"
 #include "render/shell_drawing.h"
 #include "render/texture_table.h"
 #include "render/textures.h"
+#include "render/viewport.h"
 #include "tests/render/bitmap_test_files.h"
 #include "tests/render/gl/gl_harness.h"
 
@@ -117,7 +117,7 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
         gluLookAt(0.9, 0.7, 1.1, 0, 0, 0, 0, 1, 0);
         placeLight();
         applyPolygonMode(mode);
-        ScenePainter(mode).paintShell(shell);
+        drawShellInFlight(shell, mode);
         expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid");
     }
     // The muzzle ring in wireframe from in front, above and to one side: eight sides.
@@ -141,11 +141,11 @@ TEST(Frame, ScenesLookAsReviewed) {
         int camouflage;
         const char* file;
         Pixel colour;
-    } looks[] = {{BlueCamouflage, "bluecamo.bmp", {0, 0, 255}},
-                 {FallCamouflage, "fallcamo.bmp", {255, 128, 0}},
-                 {CityCamouflage, "citycamo.bmp", {255, 255, 255}},
-                 {ForestCamouflage, "forestcamo.bmp", {0, 255, 0}},
-                 {Forest2Camouflage, "Camouflage.bmp", {255, 0, 0}}};
+    } looks[] = {{BlueCamouflage, blueCamoFile, {0, 0, 255}},
+                 {FallCamouflage, fallCamoFile, {255, 128, 0}},
+                 {CityCamouflage, cityCamoFile, {255, 255, 255}},
+                 {ForestCamouflage, forestCamoFile, {0, 255, 0}},
+                 {Forest2Camouflage, forest2CamoFile, {255, 0, 0}}};
     for (GLuint name = 1; name <= PrizeTexture; ++name)  // none left from earlier tests
         glDeleteTextures(1, &name);
     TestGame dressed;
@@ -214,15 +214,14 @@ TEST(Frame, UndoesEveryStateChangeOfItsDrawing) {
     Tank& tank = game.addTank(game.world.teamA, 30, 0);
     tank.shieldActive = true;
     tank.shieldStrength = 50.0f;
-    Shell& shell = game.addShell(0, 30, 0);
+    game.addShell(0, 30, 0);
     applyPolygonMode(PolygonMode::TextureMapping);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_POLYGON_SMOOTH);
     renderFrame(
-        game.world, game.host, sharedScene(),
+        game.world, sharedScene(),
         FrameView{game.camera, CameraCentre::CurrentTank, PolygonMode::TextureMapping, true},
-        ShellMotion::Advance);
-    EXPECT_DOUBLE_EQ(shell.flightTime, 0.04);
+        shellsInFlight(game.world));
     std::string enabled;
     for (GLenum on :
          {GL_LIGHTING, GL_LIGHT0, GL_TEXTURE_2D, GL_DEPTH_TEST, GL_BLEND, GL_POLYGON_SMOOTH})

@@ -1,4 +1,4 @@
-#include "app/frame.h"
+#include "render/frame.h"
 
 #include "combat/shell_loop.h"
 #include "game/world.h"
@@ -12,16 +12,13 @@
 
 namespace {
 
-void drawShells(GameWorld& world, GameHost& host, PolygonMode mode, ShellMotion motion) {
+void drawShells(const SeenShells& shells, PolygonMode mode) {
     glPushMatrix();
     glPushAttrib(GL_LIGHTING_BIT);
     texturingOff(mode);
     glMaterialfv(GL_FRONT, GL_EMISSION, lighting::shellGlow.data());
-    ScenePainter painter(mode);
-    if (motion == ShellMotion::Advance) {
-        updateShells(world, host, painter);
-    } else {
-        paintShellsPaused(world, painter);
+    for (int i = 0; i < shells.count; ++i) {
+        drawShellInFlight(shells.shells[i], mode);
     }
     texturingOn(mode);
     // Mesa's glPopAttrib does not bring material colours back, so the glow would
@@ -33,8 +30,8 @@ void drawShells(GameWorld& world, GameHost& host, PolygonMode mode, ShellMotion 
 
 }  // namespace
 
-void renderFrame(GameWorld& world, GameHost& host, const SceneResources& scene,
-                 const FrameView& view, ShellMotion motion) {
+void renderFrame(const GameWorld& world, const SceneResources& scene, const FrameView& view,
+                 const SeenShells& shells) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -60,7 +57,7 @@ void renderFrame(GameWorld& world, GameHost& host, const SceneResources& scene,
         drawPrize(*world.teamB.prize);
     }
 
-    drawShells(world, host, view.polygonMode, motion);
+    drawShells(shells, view.polygonMode);
 
     glPopMatrix();
     glPopAttrib();

@@ -1,5 +1,6 @@
-#include "game/tank_actions.h"
+#include "combat/tank_actions.h"
 
+#include "combat/firing.h"
 #include "game/aim.h"
 #include "game/drive.h"
 #include "game/host.h"

@@ -1,4 +1,4 @@
-#include "app/viewport.h"
+#include "render/viewport.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/viewport.h"
+#include "render/viewport.h"
 
 class GameWorld;
 

@@ -1,4 +1,4 @@
-#include "app/camera.h"
+#include "render/camera.h"
 
 #include "game/angles.h"
 #include "game/world.h"

@@ -1,0 +1,9 @@
+#pragma once
+
+class GameHost;
+class GameWorld;
+
+// Fires the current tank: one shell per cannon, "cannon.wav", buttons off until the turn
+// has passed, mileage back to 0. Refused silently while a shot is under way, while the
+// shell table is full or at power 0. Returns whether the tank fired.
+bool fire(GameWorld& world, GameHost& host);

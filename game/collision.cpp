@@ -1,0 +1,14 @@
+#include "game/collision.h"
+
+#include "game/roster.h"
+
+Tank* findBlockingTeamMate(const Tank& tank, const Team& team) {
+    Tank* found = nullptr;
+    forEachTank(team, [&](Tank& other) {
+        if (found == nullptr && other.serial != tank.serial && other.placed && !other.destroyed &&
+            boxesOverlap(tank.box, other.box)) {
+            found = &other;
+        }
+    });
+    return found;
+}

@@ -1,0 +1,12 @@
+#include "game/shields_menu.h"
+
+#include "game/host.h"
+#include "game/world.h"
+
+void updateShieldsMenuItem(GameWorld& world, GameHost& host) {
+    const Tank* tank = world.currentTank();
+    const bool hasShield =
+        tank != nullptr && (tank->shieldActive || tank->weakShields != 0 ||
+                            tank->mediumShields != 0 || tank->strongShields != 0);
+    host.setShieldsMenuEnabled(hasShield);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class GameHost;
+class GameWorld;
+
+// Enables the "Shields" menu item while the current tank has a shield on or in stock.
+void updateShieldsMenuItem(GameWorld& world, GameHost& host);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "render/camera.h"
+#include "render/polygon_mode.h"
+
+class GameWorld;
+class SceneResources;
+struct SeenShells;
+
+// The program's view settings that a frame reads.
+struct FrameView {
+    const Camera& camera;
+    CameraCentre cameraCentre;
+    PolygonMode polygonMode;
+    // Polygon smoothing for the scene only: the menus and panel drawn after it stay sharp.
+    bool antialiasing = false;
+};
+
+// Draws one frame of the 3-D scene into the back buffer: floor, walls, both teams' tanks,
+// the prizes, then the shells the rules' last tick left to be seen. It reads the world and
+// never changes it. Every GL state change made while drawing is undone before it returns.
+// Presenting the buffer is the caller's job.
+void renderFrame(const GameWorld& world, const SceneResources& scene, const FrameView& view,
+                 const SeenShells& shells);
