@@ -1,31 +1,30 @@
 #include "app/input_map.h"
 
-TankAction actionForKey(GameKey key) {
+TankAction actionForKey(Key key) {
     switch (key) {
-        case GameKey::Enter:
+        case Key::Enter:
             return TankAction::Fire;
-        case GameKey::PageUp:
+        case Key::PageUp:
             return TankAction::PowerUp;
-        case GameKey::PageDown:
+        case Key::PageDown:
             return TankAction::PowerDown;
-        case GameKey::Home:
-        case GameKey::KeypadPlus:
+        case Key::Home:
+        case Key::KeypadPlus:
             return TankAction::PowerUpFine;
-        case GameKey::End:
-        case GameKey::KeypadMinus:
+        case Key::End:
+        case Key::KeypadMinus:
             return TankAction::PowerDownFine;
-        case GameKey::Up:
+        case Key::Up:
             return TankAction::RaiseCannon;
-        case GameKey::Down:
+        case Key::Down:
             return TankAction::LowerCannon;
-        case GameKey::Left:
+        case Key::Left:
             return TankAction::TurretCounterClockwise;
-        case GameKey::Right:
+        case Key::Right:
             return TankAction::TurretClockwise;
-        case GameKey::Other:
-            break;
+        default:
+            return TankAction::None;
     }
-    return TankAction::None;
 }
 
 TankAction actionForCharacter(char c) {
@@ -42,35 +41,6 @@ TankAction actionForCharacter(char c) {
         case 'D':
         case 'd':
             return TankAction::TurnCounterClockwise;
-        default:
-            return TankAction::None;
-    }
-}
-
-TankAction actionForPanelButton(int buttonId) {
-    switch (buttonId) {
-        case 1:
-            return TankAction::Fire;
-        case 2:
-            return TankAction::DriveForward;
-        case 3:
-            return TankAction::DriveBackward;
-        case 4:
-            return TankAction::TurnClockwise;
-        case 5:
-            return TankAction::TurnCounterClockwise;
-        case 6:
-            return TankAction::PowerUp;
-        case 7:
-            return TankAction::PowerDown;
-        case 8:
-            return TankAction::RaiseCannon;
-        case 9:
-            return TankAction::LowerCannon;
-        case 10:
-            return TankAction::TurretClockwise;
-        case 11:
-            return TankAction::TurretCounterClockwise;
         default:
             return TankAction::None;
     }

@@ -1,29 +1,10 @@
 #pragma once
 
 #include "combat/tank_actions.h"
+#include "ui/keys.h"
 
-// The keys the game listens to, independent of the windowing library.
-enum class GameKey {
-    Other,
-    Enter,
-    PageUp,
-    PageDown,
-    Home,
-    End,
-    KeypadPlus,
-    KeypadMinus,
-    Up,
-    Down,
-    Left,
-    Right,
-};
-
-TankAction actionForKey(GameKey key);
+TankAction actionForKey(Key key);
 TankAction actionForCharacter(char c);
-
-// Panel button ids: 1 "Shoot", 2 "Forward", 3 "Backward", 4 "Clkwse", 5 "C-Clkwse",
-// 6 "+", 7 "-", 8 "Raise", 9 "Lower", 10 "ClkWse", 11 "C-ClkWse"; others do nothing.
-TankAction actionForPanelButton(int buttonId);
 
 // Why keyboard input may not reach the game right now.
 struct InputGate {

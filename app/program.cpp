@@ -5,7 +5,6 @@
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
 #include "app/platform_window.h"
-#include "app/sdl_keys.h"
 #include "app/sound_player.h"
 #include "app/startup_failure.h"
 #include "combat/shell_loop.h"
@@ -17,6 +16,9 @@
 #include "render/scene.h"
 #include "render/viewport.h"
 #include "resources/asset_catalog.h"
+#include "resources/version.h"
+#include "ui/panel_layout.h"
+#include "ui/sdl_keys.h"
 #include "ui/ui.h"
 
 #include <GL/gl.h>
@@ -38,7 +40,7 @@ const char* const websiteAddress = "https://krellmont.example.org/";
 
 std::string windowTitle() {
     char title[64];
-    SDL_snprintf(title, sizeof title, "Krellmont version %s", "3.0");
+    SDL_snprintf(title, sizeof title, "Krellmont version %s", krellmontVersion);
     return title;
 }
 
@@ -204,7 +206,7 @@ void Program::handleKey(const SDL_KeyboardEvent& key) {
     if (!inputGate().keyboardReachesGame()) {
         return;
     }
-    applyTankAction(actionForKey(gameKeyFor(key.keysym.sym)), world_, host_);
+    applyTankAction(actionForKey(keyFor(key.keysym.sym)), world_, host_);
 }
 
 void Program::handleText(const char* text) {

@@ -9,7 +9,7 @@
 void updatePosition(Shell& shell) {
     const double t = shell.flightTime;
     const double a = degreesToRadians(shell.heading + shell.turretAngle);
-    const double k = 0.24;  // the box's half side
+    const double k = Shell::halfSize;
 
     const double y = shell.launchY + shell.verticalSpeed * t - 0.5 * gravity * std::pow(t, 2.0);
     shell.position.y = static_cast<float>(y);

@@ -9,7 +9,6 @@
 
 namespace {
 // The shell as a sphere, for the shield test.
-constexpr double shellSphereRadius = 0.24;
 }  // namespace
 
 double distanceBetween(const Vec3& a, const Vec3& b) {
@@ -31,8 +30,8 @@ TeamHit findTeamHit(const Shell& shell, const Team& team) {
                 continue;
             }
             if (tank->shieldActive) {
-                if (spheresIntersect(shell.position, shellSphereRadius, tank->position,
-                                     shieldRadius)) {
+                if (spheresIntersect(shell.position, Shell::halfSize, tank->position,
+                                     Tank::shieldRadius)) {
                     return {ShieldHit, tank};
                 }
                 continue;

@@ -16,7 +16,6 @@ enum HitResult : std::int32_t {
     NoHit = 3,
 };
 
-inline constexpr double shieldRadius = 9.0;
 inline constexpr float shieldWearPerHit = 25.0f;
 
 // Straight-line distance; the horizontal part is rounded to single precision first.

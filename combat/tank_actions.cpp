@@ -22,14 +22,11 @@ void applyTankAction(TankAction action, GameWorld& world, GameHost& host) {
         case TankAction::PowerDown:
             powerDown(world, host);
             break;
-        // The fine steps leave redrawing the readouts to their caller.
         case TankAction::PowerUpFine:
             powerUpFine(world, host);
-            host.readoutsChanged();
             break;
         case TankAction::PowerDownFine:
             powerDownFine(world, host);
-            host.readoutsChanged();
             break;
         case TankAction::RaiseCannon:
             raiseCannon(world, host);

@@ -5,11 +5,6 @@
 
 namespace {
 
-constexpr int highestElevation = -80;
-constexpr int levelElevation = 0;
-constexpr float minPower = 0.1f;
-constexpr float maxPower = 100.0f;
-
 int wrapTurret(int angle) {
     if (angle > 360)
         return 1;
@@ -32,10 +27,10 @@ void onCurrentTank(GameWorld& world, GameHost* host, Change change) {
 
 void changeElevation(Tank& tank, int degrees) {
     tank.elevation += degrees;
-    if (tank.elevation < highestElevation)
-        tank.elevation = highestElevation;
-    if (tank.elevation > levelElevation)
-        tank.elevation = levelElevation;
+    if (tank.elevation < Tank::highestElevation)
+        tank.elevation = Tank::highestElevation;
+    if (tank.elevation > Tank::levelElevation)
+        tank.elevation = Tank::levelElevation;
 }
 
 void turnCannon(Tank& tank, int degrees) {
@@ -45,10 +40,10 @@ void turnCannon(Tank& tank, int degrees) {
 
 void changePower(Tank& tank, float amount) {
     tank.power += amount;
-    if (tank.power > maxPower)
-        tank.power = maxPower;
-    if (tank.power < minPower)
-        tank.power = minPower;
+    if (tank.power > Tank::maxPower)
+        tank.power = Tank::maxPower;
+    if (tank.power < Tank::minPower)
+        tank.power = Tank::minPower;
 }
 
 void raiseCannon(GameWorld& world, GameHost& host) {

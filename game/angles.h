@@ -2,5 +2,9 @@
 
 #include <cstdint>
 
+constexpr double radiansPerDegree = 0.017453292519943295;
+
 // Tank angles are whole degrees; flight and camera arithmetic need radians.
-double degreesToRadians(std::int32_t degrees);
+inline double degreesToRadians(std::int32_t degrees) {
+    return degrees * radiansPerDegree;
+}

@@ -8,8 +8,10 @@
 
 // One projectile of a volley. Every field is zero until the launch fills it.
 struct Shell {
-    static constexpr float radius = 0.24f;    // sphere test and drawing
-    static constexpr float halfSide = 0.24f;  // box
+    // The shell is a sphere that just fits its box.
+    static constexpr double halfSize = 0.24;
+    static constexpr float radius = static_cast<float>(halfSize);    // drawing
+    static constexpr float halfSide = static_cast<float>(halfSize);  // box
     static constexpr double timeStepPerFrame = 0.04;
 
     std::int32_t turretAngle = 0;

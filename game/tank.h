@@ -31,6 +31,13 @@ class Tank {
   public:
     static constexpr int maxCannons = 5;
     static constexpr int maxMileage = 10;
+    // Aim limits: elevation from level (0) up to -80 (more negative is higher); power.
+    static constexpr int highestElevation = -80;
+    static constexpr int levelElevation = 0;
+    static constexpr float minPower = 0.1f;
+    static constexpr float maxPower = 100.0f;
+    // The bubble a switched-on shield puts round the tank: hit test and drawing.
+    static constexpr double shieldRadius = 9.0;
     static constexpr float footprintHalf = 6.0f;
 
     // Takes the world's next serial and the heading of the world's current team:

@@ -1,15 +1,13 @@
 #include "mind/aim_search.h"
 
 #include "combat/trial_shot.h"
+#include "game/angles.h"
 #include "game/world.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double radiansPerDegree = 0.017453292519943295;
-constexpr float lowestPower = 0.1f;
-constexpr float fullPower = 100.0f;
 constexpr int bisections = 12;
 
 // Middle elevations first: they clear the barrier and team mates with the least power.
@@ -28,8 +26,8 @@ struct Probe {
     // The power whose shell comes down on the target at this elevation, if full power reaches.
     std::optional<float> power(int elevation) {
         tank.elevation = elevation;
-        float low = lowestPower;
-        float high = fullPower;
+        float low = Tank::minPower;
+        float high = Tank::maxPower;
         if (shoot(high) < 0.0) {
             return std::nullopt;
         }

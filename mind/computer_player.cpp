@@ -86,7 +86,8 @@ TurnPlan ComputerMind::planTurn(const GameWorld& world) {
             bracketing_.nextError(tank.serial, target->serial, player->control, random_);
         aim.turretAngle += static_cast<int>(std::lround(error.azimuth));
         aim.power =
-            std::min(100.0f, std::max(0.1f, static_cast<float>(aim.power * (1.0 + error.power))));
+            std::min(Tank::maxPower,
+                     std::max(Tank::minPower, static_cast<float>(aim.power * (1.0 + error.power))));
         stepAimTo(tank, aim, plan.actions);
         lastTarget_ = target->serial;
         if (player->control != PlayerControl::ComputerHard) {

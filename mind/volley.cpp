@@ -1,6 +1,7 @@
 #include "mind/volley.h"
 
 #include "combat/trial_shot.h"
+#include "game/angles.h"
 #include "game/world.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ bool inTeam(const Team& team, const Tank* tank) {
 }  // namespace
 
 Miss missOf(const Vec3& end, const Tank& target, double azimuth) {
-    const double a = azimuth * 0.017453292519943295;
+    const double a = azimuth * radiansPerDegree;
     const double dx = end.x - target.position.x;
     const double dz = end.z - target.position.z;
     return {-dx * std::cos(a) + dz * std::sin(a), dx * std::sin(a) + dz * std::cos(a)};

@@ -7,7 +7,7 @@
 #include <GL/glu.h>
 
 void drawShieldBubbleShape(GLUquadric* quadric) {
-    gluSphere(quadric, shieldBubbleRadius, 20, 20);
+    gluSphere(quadric, Tank::shieldRadius, 20, 20);
 }
 
 void drawShield(const Tank& tank, unsigned int bubbleList, PolygonMode mode) {

@@ -5,8 +5,6 @@
 
 struct GLUquadric;
 
-constexpr float shieldBubbleRadius = 9.0f;
-
 // The translucent blue bubble around the tank, in the tank's own frame of reference, as
 // opaque as shieldOpacity says (half when fresh, fading as it absorbs shells).
 // Blended without writing depth so the tank and what lies behind show through.

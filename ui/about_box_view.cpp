@@ -1,4 +1,5 @@
 #include "resources/about_lines.h"
+#include "resources/version.h"
 #include "ui/views.h"
 
 #include <cstdint>
@@ -6,7 +7,6 @@
 namespace {
 
 constexpr const char* aboutTitle = "About Krellmont";
-constexpr const char* versionString = "3.0";
 
 }  // namespace
 
@@ -31,7 +31,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     }
     ImGui::SameLine(0.0f, 16.0f);
     ImGui::BeginGroup();
-    ImGui::Text("Version %s", versionString);
+    ImGui::Text("Version %s", krellmontVersion);
     for (const char* line : aboutLines) {
         ImGui::TextUnformatted(line);
     }

@@ -1,5 +1,7 @@
 #include "ui/views.h"
 
+#include "ui/sdl_keys.h"
+
 #include <SDL.h>
 
 #include <cmath>
@@ -99,33 +101,6 @@ void drawItems(const std::vector<MenuItem>& items, std::size_t level, bool onPat
     list.ChannelsMerge();
 }
 
-MenuKey menuKeyFor(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_F10:
-            return MenuKey::F10;
-        case SDLK_LALT:
-        case SDLK_RALT:
-            return MenuKey::Alt;
-        case SDLK_LEFT:
-            return MenuKey::Left;
-        case SDLK_RIGHT:
-            return MenuKey::Right;
-        case SDLK_UP:
-            return MenuKey::Up;
-        case SDLK_DOWN:
-            return MenuKey::Down;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return MenuKey::Enter;
-        case SDLK_ESCAPE:
-            return MenuKey::Escape;
-        default:
-            return (key >= SDLK_a && key <= SDLK_z) || (key >= SDLK_0 && key <= SDLK_9)
-                       ? MenuKey::Letter
-                       : MenuKey::Other;
-    }
-}
-
 }  // namespace
 
 int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height) {
@@ -146,11 +121,10 @@ int feedMenuKeyboard(MenuKeyboard& keys, const MenuModel& menu, const SDL_Event&
         case SDL_KEYDOWN: {
             const SDL_Keycode key = event.key.keysym.sym;
             const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
-            return keys.keyDown(menu.dropDowns(), menuKeyFor(key), static_cast<char>(key), alt)
-                .command;
+            return keys.keyDown(menu.dropDowns(), keyFor(key), static_cast<char>(key), alt).command;
         }
         case SDL_KEYUP:
-            if (menuKeyFor(event.key.keysym.sym) == MenuKey::Alt) {
+            if (keyFor(event.key.keysym.sym) == Key::Alt) {
                 keys.altUp();
             }
             return 0;

@@ -34,10 +34,10 @@ bool opensSubmenu(const MenuItem& item) {
 
 }  // namespace
 
-MenuKeyboard::Outcome MenuKeyboard::keyDown(const std::vector<MenuItem>& bar, MenuKey key,
-                                            char letter, bool alt) {
+MenuKeyboard::Outcome MenuKeyboard::keyDown(const std::vector<MenuItem>& bar, Key key, char letter,
+                                            bool alt) {
     Outcome outcome;
-    if (key == MenuKey::Alt) {
+    if (key == Key::Alt) {
         // Auto-repeat of a held Alt must not make it "alone" again after another key.
         if (!altHeld_) {
             altHeld_ = true;
@@ -48,12 +48,12 @@ MenuKeyboard::Outcome MenuKeyboard::keyDown(const std::vector<MenuItem>& bar, Me
         altAlone_ = false;
         if (active()) {
             outcome = navigate(bar, key, letter, alt || altHeld_);
-        } else if (key == MenuKey::F10) {
+        } else if (key == Key::F10) {
             path_ = {0};
             outcome.taken = true;
         } else if (alt || altHeld_) {
             outcome.taken = true;
-            const int title = key == MenuKey::Letter ? itemWithMnemonic(bar, letter) : -1;
+            const int title = key == Key::Letter ? itemWithMnemonic(bar, letter) : -1;
             if (title >= 0) {
                 openTitle(bar, title);
             }
@@ -103,17 +103,17 @@ void MenuKeyboard::reset() {
     altAlone_ = false;
 }
 
-MenuKeyboard::Outcome MenuKeyboard::navigate(const std::vector<MenuItem>& bar, MenuKey key,
-                                             char letter, bool alt) {
+MenuKeyboard::Outcome MenuKeyboard::navigate(const std::vector<MenuItem>& bar, Key key, char letter,
+                                             bool alt) {
     Outcome outcome;
     outcome.taken = true;
     const int title = path_[0];
-    if (key == MenuKey::F10) {
+    if (key == Key::F10) {
         path_.clear();
         return outcome;
     }
     // With Alt a letter names a title, even while another menu is open.
-    if (key == MenuKey::Letter && alt) {
+    if (key == Key::Letter && alt) {
         if (const int found = itemWithMnemonic(bar, letter); found >= 0) {
             openTitle(bar, found);
             return outcome;
@@ -121,21 +121,21 @@ MenuKeyboard::Outcome MenuKeyboard::navigate(const std::vector<MenuItem>& bar, M
     }
     if (path_.size() == 1) {
         switch (key) {
-            case MenuKey::Left:
-            case MenuKey::Right:
-                path_[0] = nextItem(bar, title, key == MenuKey::Right ? 1 : -1);
+            case Key::Left:
+            case Key::Right:
+                path_[0] = nextItem(bar, title, key == Key::Right ? 1 : -1);
                 break;
-            case MenuKey::Down:
-            case MenuKey::Enter:
+            case Key::Down:
+            case Key::Enter:
                 openTitle(bar, title);
                 break;
-            case MenuKey::Up:
+            case Key::Up:
                 openTitle(bar, title, true);
                 break;
-            case MenuKey::Escape:
+            case Key::Escape:
                 path_.clear();
                 break;
-            case MenuKey::Letter:
+            case Key::Letter:
                 if (const int found = itemWithMnemonic(bar, letter); found >= 0) {
                     openTitle(bar, found);
                 }
@@ -150,32 +150,32 @@ MenuKeyboard::Outcome MenuKeyboard::navigate(const std::vector<MenuItem>& bar, M
     const int current = path_.back();
     const bool inSubmenu = path_.size() > 2;
     switch (key) {
-        case MenuKey::Up:
-        case MenuKey::Down:
-            path_.back() = nextItem(items, current, key == MenuKey::Down ? 1 : -1);
+        case Key::Up:
+        case Key::Down:
+            path_.back() = nextItem(items, current, key == Key::Down ? 1 : -1);
             break;
-        case MenuKey::Right:
+        case Key::Right:
             if (current >= 0 && opensSubmenu(items[static_cast<std::size_t>(current)])) {
                 return activate(items, current);
             }
             openTitle(bar, nextItem(bar, title, 1));
             break;
-        case MenuKey::Left:
+        case Key::Left:
             if (inSubmenu) {
                 path_.pop_back();
             } else {
                 openTitle(bar, nextItem(bar, title, -1));
             }
             break;
-        case MenuKey::Enter:
+        case Key::Enter:
             return activate(items, current);
-        case MenuKey::Letter:
+        case Key::Letter:
             if (const int found = itemWithMnemonic(items, letter); found >= 0) {
                 path_.back() = found;
                 return activate(items, found);
             }
             break;
-        case MenuKey::Escape:
+        case Key::Escape:
             if (inSubmenu) {
                 path_.pop_back();
             } else {

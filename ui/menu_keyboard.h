@@ -1,11 +1,9 @@
 #pragma once
 
+#include "ui/keys.h"
 #include "ui/menu_model.h"
 
 #include <vector>
-
-// The keys the menu bar listens to, independent of the windowing library.
-enum class MenuKey { F10, Alt, Left, Right, Up, Down, Enter, Escape, Letter, Other };
 
 // Keyboard control of the menu bar, as desktop menus behave: F10, or Alt pressed and released
 // alone, highlights the first title; Alt with a title's mnemonic letter opens that menu; the
@@ -24,8 +22,7 @@ class MenuKeyboard {
     };
 
     // A key went down. `letter` is the character of a Letter key; `alt` says Alt is held.
-    Outcome keyDown(const std::vector<MenuItem>& bar, MenuKey key, char letter = 0,
-                    bool alt = false);
+    Outcome keyDown(const std::vector<MenuItem>& bar, Key key, char letter = 0, bool alt = false);
     // Alt came up: pressed and released alone it opens the bar, or closes it when open.
     void altUp();
 
@@ -47,7 +44,7 @@ class MenuKeyboard {
     const std::vector<int>& path() const { return path_; }
 
   private:
-    Outcome navigate(const std::vector<MenuItem>& bar, MenuKey key, char letter, bool alt);
+    Outcome navigate(const std::vector<MenuItem>& bar, Key key, char letter, bool alt);
     void openTitle(const std::vector<MenuItem>& bar, int title, bool last = false);
     Outcome activate(const std::vector<MenuItem>& level, int index);
     const std::vector<MenuItem>& deepestList(const std::vector<MenuItem>& bar) const;

@@ -3,18 +3,27 @@
 #include <algorithm>
 
 const std::array<PanelButtonInfo, panelButtonCount> panelButtons = {{
-    {ShootButtonId, "Shoot"},
-    {BackwardButtonId, "Backward"},
-    {ForwardButtonId, "Forward"},
-    {ClockwiseButtonId, "Clkwse"},
-    {CounterClockwiseButtonId, "C-Clkwse"},
-    {PowerUpButtonId, "+"},
-    {PowerDownButtonId, "-"},
-    {RaiseButtonId, "Raise"},
-    {LowerButtonId, "Lower"},
-    {CannonClockwiseButtonId, "ClkWse"},
-    {CannonCounterClockwiseButtonId, "C-ClkWse"},
+    {ShootButtonId, "Shoot", TankAction::Fire},
+    {BackwardButtonId, "Backward", TankAction::DriveBackward},
+    {ForwardButtonId, "Forward", TankAction::DriveForward},
+    {ClockwiseButtonId, "Clkwse", TankAction::TurnClockwise},
+    {CounterClockwiseButtonId, "C-Clkwse", TankAction::TurnCounterClockwise},
+    {PowerUpButtonId, "+", TankAction::PowerUp},
+    {PowerDownButtonId, "-", TankAction::PowerDown},
+    {RaiseButtonId, "Raise", TankAction::RaiseCannon},
+    {LowerButtonId, "Lower", TankAction::LowerCannon},
+    {CannonClockwiseButtonId, "ClkWse", TankAction::TurretClockwise},
+    {CannonCounterClockwiseButtonId, "C-ClkWse", TankAction::TurretCounterClockwise},
 }};
+
+TankAction actionForPanelButton(int buttonId) {
+    for (const PanelButtonInfo& button : panelButtons) {
+        if (button.id == buttonId) {
+            return button.action;
+        }
+    }
+    return TankAction::None;
+}
 
 namespace {
 

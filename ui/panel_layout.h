@@ -1,8 +1,10 @@
 #pragma once
 
+#include "combat/tank_actions.h"
+
 #include <array>
 
-// Control ids of the status panel's buttons; the program maps them to tank actions.
+// Control ids of the status panel's buttons.
 enum PanelButtonId : int {
     ShootButtonId = 1,
     ForwardButtonId = 2,
@@ -23,10 +25,14 @@ constexpr int statusPanelHeight = 80;
 struct PanelButtonInfo {
     int id;
     const char* text;
+    TankAction action;  // what a click does to the current tank
 };
 
 // The eleven buttons in creation order, with their texts; layoutStatusPanel sizes them.
 extern const std::array<PanelButtonInfo, panelButtonCount> panelButtons;
+
+// The action of the button with this id; None for any other id.
+TankAction actionForPanelButton(int buttonId);
 
 // A rectangle in window pixels (origin top left).
 struct PanelRect {

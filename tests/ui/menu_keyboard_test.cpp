@@ -15,14 +15,14 @@ int play(MenuKeyboard& keys, const MenuModel& menu, const std::string& script) {
     int command = 0;
     std::istringstream in(script);
     for (std::string word; in >> word;) {
-        MenuKey key = MenuKey::Other;
+        Key key = Key::Other;
         for (int i = 0; i < 8; ++i)
-            key = word == names[i] ? static_cast<MenuKey>(i) : key;
+            key = word == names[i] ? static_cast<Key>(i) : key;
         if (word == "^Alt" || word == "mouse")
             word == "mouse" ? keys.mouseUsed() : keys.altUp();
         else if (word.size() == 1 || word[1] == '-')
-            command = keys.keyDown(menu.dropDowns(), MenuKey::Letter, word.back(), word.size() > 1)
-                          .command;
+            command =
+                keys.keyDown(menu.dropDowns(), Key::Letter, word.back(), word.size() > 1).command;
         else
             command = keys.keyDown(menu.dropDowns(), key).command;
     }

@@ -1,3 +1,0 @@
-#include "game/angles.h"
-
-double degreesToRadians(std::int32_t degrees) { return degrees * 0.017453292519943295; }

@@ -1,0 +1,22 @@
+#pragma once
+
+// The keys the program listens to, independent of the windowing library: the menu bar's
+// keyboard and the game's keys read the same ones.
+enum class Key {
+    F10,
+    Alt,
+    Left,
+    Right,
+    Up,
+    Down,
+    Enter,  // either Enter key
+    Escape,
+    Letter,  // a to z or 0 to 9; what it types comes as text
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    KeypadPlus,
+    KeypadMinus,
+    Other,
+};

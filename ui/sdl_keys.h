@@ -1,0 +1,8 @@
+#pragma once
+
+#include "ui/keys.h"
+
+#include <SDL_keycode.h>
+
+// The one table from SDL's key codes to the program's keys.
+Key keyFor(SDL_Keycode key);
