@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,13 @@ bool buildGame(GameWorld& world, GameHost& host, unsigned seed) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     const PlayerControl levels[] = {PlayerControl::ComputerEasy, PlayerControl::ComputerNormal,
                                     PlayerControl::ComputerHard};
     const char* names[] = {"easy", "normal", "hard"};
-    const unsigned positions = 400;
+    // Positions per level: 400, or fewer for a smoke run.
+    const unsigned positions =
+        argc > 1 ? static_cast<unsigned>(std::max(1, std::atoi(argv[1]))) : 400;
     for (int level = 0; level < 3; ++level) {
         std::vector<double> ms;
         std::size_t longest = 0;

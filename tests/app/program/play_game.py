@@ -27,20 +27,26 @@ class Session:
     # The program on the X display: screenshots read by tesseract, keys and clicks by xdotool.
     # Waits are generous: the machine may be busy.
 
-    def __init__(self, program, shots, cwd=None, record_audio=True):
+    def __init__(self, program, shots, cwd=None, record_audio=True, env=None):
         os.makedirs(shots, exist_ok=True)
         self.shots, self.count = shots, 0
         self.audio = os.path.join(shots, "audio.raw")
-        env = dict(os.environ)
+        env = dict(os.environ, **(env or {}))
         if record_audio:
             env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio)
         self.log = open(os.path.join(shots, "program.log"), "w")
+        self.started = time.monotonic()
         self.proc = subprocess.Popen([program], cwd=cwd or os.path.dirname(program), env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE).split()[0]
+        self.window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
+                          TITLE).split()[0]
         time.sleep(1.0)  # maximised by now
+        self.measure()
+
+    def measure(self):
+        # Where the window is now, after the program or the test has sized it.
         g = dict(v.split("=") for v in
-                 run("xdotool", "getwindowgeometry", "--shell", window).split())
+                 run("xdotool", "getwindowgeometry", "--shell", self.window).split())
         self.x, self.y, self.width, self.height = (int(g[k]) for k in "X Y WIDTH HEIGHT".split())
 
     def shot(self, name):
@@ -79,9 +85,11 @@ class Session:
     def click(self, x, y):
         run("xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1", "sleep", "0.3")
 
-    def new_game(self, typed=None):
-        # File > New Game by its keys; Enter takes each dialog's values, proposed or typed[i].
-        self.key("alt+f", "n")
+    def new_game(self, typed=None, opened=False):
+        # File > New Game by its keys (unless its first dialog is open already); Enter takes
+        # each dialog's values, proposed or typed[i].
+        if not opened:
+            self.key("alt+f", "n")
         for i, title in enumerate(("Select Team", "player on Team Team [A4]", "Select Team",
                                    "player on Team Team [B8]", "size of area")):
             self.wait_for(title, "dialog")
