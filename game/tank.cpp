@@ -1,14 +1,5 @@
 #include "game/tank.h"
 
-#include "game/world.h"
-
-Tank::Tank(GameWorld& world) {
-    serial = ++world.tankSerialCounter;
-    heading = world.currentTeam->index == 0 ? 0 : 180;
-    syncCorners();
-    layOutCannons();
-}
-
 float cannonLateralOffset(int count, int i) {
     const int half = count / 2;
     const double base =

@@ -41,7 +41,7 @@ class Tank {
     static constexpr float footprintHalf = 6.0f;
 
     // Takes the world's next serial and the heading of the world's current team:
-    // 0 for team A, 180 for team B.
+    // 0 for team A, 180 for team B. Defined in world.cpp, beside the world.
     explicit Tank(GameWorld& world);
     // The trial copy of a drive step: every field, the serial included.
     Tank(const Tank&) = default;
