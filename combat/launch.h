@@ -31,7 +31,7 @@ void loadShell(Shell& shell, const Tank& tank, int cannon);
 
 // The steps of one launch, in the order loadShell runs them.
 
-// The cube of half side 0.24 about the origin, with its corners and faces.
+// The cube of half side Shell::halfSide about the origin, with its corners and faces.
 void resetBox(Shell& shell);
 // Copies the tank's power, turret angle and heading, moves the shell to the muzzle of its
 // cannon (the shell's lateralOffset picks the cannon) and sets the launch point and speeds.

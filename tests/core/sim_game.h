@@ -14,6 +14,7 @@
 #include "combat/sounds.h"
 #include "combat/tank_actions.h"
 #include "game/aim.h"
+#include "game/angles.h"
 #include "game/collision.h"
 #include "game/drive.h"
 #include "game/new_game.h"
@@ -136,7 +137,7 @@ class SimGame {
         const int turret = ((azimuth - me.heading) % 360 + 360) % 360;
         const int elevation = -30 - pick(40);
         // Where a shell of this power comes down to tank height, by bisection.
-        const double e = -elevation * 0.017453292519943295, distance = std::hypot(dx, dz);
+        const double e = -elevation * radiansPerDegree, distance = std::hypot(dx, dz);
         double low = 0.1, high = 100.0;
         for (int i = 0; i < 30; ++i) {
             const double mid = (low + high) / 2, up = mid * std::sin(e);
