@@ -1,3 +1,4 @@
+// AppHost's calls: messages queued, sounds played, tank buttons and "Shields" item switched.
 #include "app/app_host.h"
 
 #include "ui/menu_model.h"

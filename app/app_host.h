@@ -1,3 +1,5 @@
+// AppHost: the program's GameHost, through message boxes, the sound player and the menu.
+// app_host.cpp has the bodies.
 #pragma once
 
 #include "game/host.h"

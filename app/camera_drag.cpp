@@ -1,3 +1,4 @@
+// Applies a mouse drag to the camera's yaw, pitch and distance, each then kept in its limits.
 #include "app/camera_drag.h"
 
 void applyCameraDrag(Camera& camera, const CameraDrag& drag) {

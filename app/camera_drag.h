@@ -1,3 +1,4 @@
+// applyCameraDrag: one mouse drag applied to the camera; camera_drag.cpp has the body.
 #pragma once
 
 #include "app/mouse_drag.h"

@@ -1,3 +1,4 @@
+// Starting, pacing, pausing and ending a computer player's turn, down to its shot.
 #include "app/computer_turn.h"
 
 #include "combat/shields.h"

@@ -1,3 +1,5 @@
+// ComputerTurn: a computer player's planned turn played out move by move at a visible pace;
+// computer_turn.cpp has the bodies.
 #pragma once
 
 #include "mind/computer_player.h"

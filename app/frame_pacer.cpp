@@ -1,3 +1,4 @@
+// FramePacer's accumulator of counter time, and the seconds until the next frame is due.
 #include "app/frame_pacer.h"
 
 FramePacer::FramePacer(std::int64_t counterFrequency, std::int64_t startCounter)

@@ -1,3 +1,5 @@
+// FramePacer: at most one frame per sixtieth of a second, timed by a tick counter.
+// frame_pacer.cpp has the bodies.
 #pragma once
 
 #include <cstdint>

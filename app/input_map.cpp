@@ -1,3 +1,4 @@
+// The tables from keys and typed characters to the tank actions they make.
 #include "app/input_map.h"
 
 TankAction actionForKey(Key key) {

@@ -1,3 +1,5 @@
+// The game's keys and characters mapped to TankActions, and InputGate that lets them through.
+// input_map.cpp has the tables.
 #pragma once
 
 #include "combat/tank_actions.h"

@@ -1,3 +1,4 @@
+// The program's entry point: runProgram does everything.
 #include "app/program.h"
 
 // The command line is not read: the game is configured through its menu and dialogs.

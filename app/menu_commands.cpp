@@ -1,3 +1,5 @@
+// runMenuCommand: polygon mode, camera centre and antialiasing with their check marks, and
+// the requests for the rest.
 #include "app/menu_commands.h"
 
 #include "ui/menu_model.h"

@@ -1,3 +1,5 @@
+// Menu commands run by the program: ViewSettings, the GL switches they reach, ProgramRequest;
+// menu_commands.cpp has the bodies.
 #pragma once
 
 #include "render/camera.h"

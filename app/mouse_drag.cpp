@@ -1,3 +1,4 @@
+// The camera changes one mouse motion makes with the left or right button held.
 #include "app/mouse_drag.h"
 
 CameraDrag MouseDrag::motion(int x, int y, bool leftHeld, bool rightHeld) {

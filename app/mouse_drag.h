@@ -1,3 +1,5 @@
+// MouseDrag and CameraDrag: mouse motion with a button held, turned into camera changes.
+// mouse_drag.cpp has the motion.
 #pragma once
 
 // Turns mouse motion into camera changes: the left button drags yaw (x) and pitch

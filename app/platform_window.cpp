@@ -1,3 +1,4 @@
+// Creating the window with the nearest GL pixel format, its icon, showing, swapping and size.
 #include "app/platform_window.h"
 
 namespace {

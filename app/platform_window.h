@@ -1,3 +1,4 @@
+// PlatformWindow: the SDL window and its OpenGL context; platform_window.cpp has the bodies.
 #pragma once
 
 #include <SDL.h>

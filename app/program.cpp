@@ -1,3 +1,5 @@
+// The program's loop: start-up, events to the menu, dialogs and game, frames drawn when due,
+// menu commands and panel buttons.
 #include "app/program.h"
 
 #include "app/app_host.h"

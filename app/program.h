@@ -1,3 +1,5 @@
+// runProgram and Program: the game on its window, with its event handling and frame drawing;
+// program.cpp has the bodies.
 #pragma once
 
 #include "app/app_host.h"

@@ -1,3 +1,5 @@
+// RedrawPolicy: when the loop draws a frame and how long it may sleep; redraw_policy.cpp has
+// the bodies.
 #pragma once
 
 #include "app/frame_pacer.h"

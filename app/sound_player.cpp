@@ -1,3 +1,4 @@
+// Opening the audio device, loading and keeping each sound once, and playing it.
 #include "app/sound_player.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SoundPlayer: WAV files played by name on one SDL_mixer channel; sound_player.cpp has the bodies.
 #pragma once
 
 #include <map>

@@ -1,3 +1,4 @@
+// A start-up failure shown in a message box and on standard error.
 #include "app/startup_failure.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// reportStartupFailure: how the program tells of a start-up it could not complete.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Firing the current tank: the refusals, the volley's launch, the cannon sound and the buttons.
 #include "combat/firing.h"
 
 #include "combat/launch.h"

@@ -1,3 +1,4 @@
+// fire: the current tank fires a volley, one shell per cannon; firing.cpp has the body.
 #pragma once
 
 class GameHost;

@@ -1,3 +1,4 @@
+// Where a shell is at its flight time: position, box and corners on its ballistic path.
 #include "combat/flight.h"
 
 #include "combat/launch.h"

@@ -1,3 +1,4 @@
+// Gravity and updatePosition: a shell's ballistic path, evaluated in closed form.
 #pragma once
 
 struct Shell;

@@ -1,3 +1,4 @@
+// Shells meeting tanks (by shield bubble or box) and prizes, and what a hit does to a tank.
 #include "combat/hits.h"
 
 #include "game/collision.h"

@@ -1,3 +1,4 @@
+// Hit tests of shells against tanks, shields and prizes; hits.cpp has the bodies.
 #pragma once
 
 #include "game/geometry.h"

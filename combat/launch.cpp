@@ -1,3 +1,5 @@
+// A shell's launch: its box, the muzzle point of its cannon, the launch speeds, and the volley
+// filling the shell table.
 #include "combat/launch.h"
 
 #include "game/angles.h"

@@ -1,3 +1,5 @@
+// Launching a volley: shells made, loaded and placed at the muzzles of the current tank's
+// cannons; launch.cpp has the bodies.
 #pragma once
 
 #include "game/shell.h"

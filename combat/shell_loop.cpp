@@ -1,3 +1,5 @@
+// One tick of the volley: moving every shell, resolving what it meets, ending it, keeping the
+// shell table without gaps.
 #include "combat/shell_loop.h"
 
 #include "combat/flight.h"

@@ -1,3 +1,5 @@
+// The volley's tick (updateShells): shells move, hit, land and end, and the turn passes;
+// shell_loop.cpp has the bodies.
 #pragma once
 
 #include "combat/hits.h"

@@ -1,3 +1,4 @@
+// Shield capacities, counts and activation, and ShieldsDialog's choices, check box and OK.
 #include "combat/shields.h"
 
 #include "game/world.h"

@@ -1,3 +1,5 @@
+// Shields: their strength and opacity, switching one on, and the "Activate Shield" dialog's
+// model (ShieldsDialog); shields.cpp has the bodies.
 #pragma once
 
 #include <array>

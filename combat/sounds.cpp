@@ -1,3 +1,4 @@
+// Plays a taunt from the catalogue, picked by one draw of the game's generator.
 #include "combat/sounds.h"
 
 #include "game/host.h"

@@ -1,3 +1,4 @@
+// playTaunt: a taunt picked by the game's generator, so replays ask for the same sounds.
 #pragma once
 
 class GameHost;

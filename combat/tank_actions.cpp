@@ -1,3 +1,4 @@
+// Carries out a TankAction on the current tank: fire, aim, power, drive or turn.
 #include "combat/tank_actions.h"
 
 #include "combat/firing.h"

@@ -1,3 +1,5 @@
+// TankAction: everything a person or a computer player can do to the current tank, and
+// applyTankAction that carries one out (tank_actions.cpp).
 #pragma once
 
 class GameHost;

@@ -1,3 +1,4 @@
+// Flies one trial shell frame by frame on a copy until it meets something or lands.
 #include "combat/trial_shot.h"
 
 #include "combat/flight.h"

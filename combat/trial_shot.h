@@ -1,3 +1,4 @@
+// traceShell: a trial shell flown through an unchanged world by the volley's own rules.
 #pragma once
 
 #include "combat/shell_loop.h"

@@ -1,3 +1,5 @@
+// Aiming the current tank: the clamps and wraps of elevation, turret angle and power, and the
+// readout redraws they cause.
 #include "game/aim.h"
 
 #include "game/host.h"

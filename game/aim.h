@@ -1,3 +1,5 @@
+// Aiming the current tank: cannon elevation, turret turns and power, each clamped or wrapped.
+// aim.cpp has the bodies.
 #pragma once
 
 class GameHost;

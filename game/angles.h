@@ -1,3 +1,4 @@
+// Degrees to radians: tanks keep whole degrees, flight and camera work in radians.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Rebuilds the arena's floor corners and its two walls (SceneBox) from their bounds.
 #include "game/arena.h"
 
 void SceneBox::build(const Box& b) {

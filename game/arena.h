@@ -1,3 +1,5 @@
+// The arena: the square floor, the divider between the teams and the barrier on top of it.
+// arena.cpp rebuilds them.
 #pragma once
 
 #include "game/geometry.h"

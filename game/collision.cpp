@@ -1,3 +1,4 @@
+// findBlockingTeamMate: the first live, placed team mate whose box overlaps a tank's.
 #include "game/collision.h"
 
 #include "game/roster.h"

@@ -1,3 +1,4 @@
+// Box overlap, the game's one collision test, and the search for a team mate in a tank's way.
 #pragma once
 
 #include "game/geometry.h"

@@ -1,3 +1,5 @@
+// Driving a tank: the step's limits, stopping short of team mates and the divider, clamping
+// to the floor, prize pickup, and quarter turns.
 #include "game/drive.h"
 
 #include "game/collision.h"

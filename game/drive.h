@@ -1,3 +1,5 @@
+// Driving a tank: one step forward or back (mileage, team mates, divider, floor edge, prizes)
+// and quarter turns of the hull; drive.cpp has the bodies.
 #pragma once
 
 #include <cstdint>

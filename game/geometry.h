@@ -1,3 +1,4 @@
+// The shapes every solid is made of: Vec3, the axis-aligned Box, eight Corners and a FaceTable.
 #pragma once
 
 #include <array>

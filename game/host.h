@@ -1,3 +1,5 @@
+// GameHost: the interface through which the rules show messages, play sounds and update the
+// window; the program and the tests implement it.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// copyName and cutToName: fitting a name into its 24-byte buffer without splitting a character.
 #include "game/names.h"
 
 #include <cstring>

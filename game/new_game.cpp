@@ -1,3 +1,5 @@
+// NewGameFlow's steps from team A's dialog to the built game, the roster's creation, and
+// endVolley.
 #include "game/new_game.h"
 
 #include "game/host.h"

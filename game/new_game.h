@@ -1,3 +1,5 @@
+// The "New Game" sequence (NewGameFlow): team, player and arena size dialogs, then the build;
+// new_game.cpp has the bodies.
 #pragma once
 
 #include "game/setup_dialogs.h"

@@ -1,3 +1,4 @@
+// Random spots on a team's half, and placing a team's tanks without overlaps within one budget.
 #include "game/placement.h"
 
 #include "game/collision.h"

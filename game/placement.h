@@ -1,3 +1,5 @@
+// Random places on a team's half: tanks (placeTeamTanks, without overlaps) and any square
+// footprint; placement.cpp has the bodies.
 #pragma once
 
 class GameRandom;

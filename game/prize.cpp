@@ -1,3 +1,4 @@
+// A new prize draws its kind: a cannon, or a weak, medium or strong shield.
 #include "game/prize.h"
 #include "game/random.h"
 

@@ -1,3 +1,4 @@
+// A prize on the floor: its kind (a shield or a cannon), cube model, position and box.
 #pragma once
 
 #include "game/geometry.h"

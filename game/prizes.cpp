@@ -1,3 +1,5 @@
+// Prizes in play: their effects and messages, random placement clear of tanks, pickup and the
+// countdown to their return.
 #include "game/prizes.h"
 
 #include "game/collision.h"

@@ -1,3 +1,5 @@
+// Prizes in play: granting their effect, placing them, pickup by a tank and their return after
+// a countdown; prizes.cpp has the bodies.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// GameRandom: the game's own seeded generator of 0..32767, so a seeded game replays exactly.
 #pragma once
 
 #include <cstdint>

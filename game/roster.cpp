@@ -1,3 +1,4 @@
+// Linking and freeing a team's players and a player's tanks, and counting a team's tanks.
 #include "game/roster.h"
 
 Tank& Player::appendTank(std::unique_ptr<Tank> tank) {

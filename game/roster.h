@@ -1,3 +1,5 @@
+// Who plays: Team, Player (person or computer) and the tanks they own, linked in list order.
+// roster.cpp has the bodies.
 #pragma once
 
 #include "game/camouflage.h"

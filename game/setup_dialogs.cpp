@@ -1,3 +1,4 @@
+// The new-game dialogs' proposed texts and "OK" checks, with the messages for invalid values.
 #include "game/setup_dialogs.h"
 
 #include "game/arena.h"

@@ -1,3 +1,5 @@
+// Models of the new-game dialogs (TeamDialog, PlayerDialog, ArenaSizeDialog): fields and "OK"
+// checks; setup_dialogs.cpp has the bodies.
 #pragma once
 
 #include <array>

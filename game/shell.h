@@ -1,3 +1,5 @@
+// Shell: one projectile of a volley, with its box, launch values and flight time, and the
+// table of shells in flight.
 #pragma once
 
 #include "game/geometry.h"

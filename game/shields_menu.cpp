@@ -1,3 +1,4 @@
+// Enables the "Shields" menu item while the current tank has a shield on or in stock.
 #include "game/shields_menu.h"
 
 #include "game/host.h"

@@ -1,3 +1,4 @@
+// updateShieldsMenuItem: the "Shields" menu item follows the current tank's shields.
 #pragma once
 
 class GameHost;

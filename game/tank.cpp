@@ -1,3 +1,4 @@
+// A new tank's serial and heading, and the sideways offsets of its cannons on the turret.
 #include "game/tank.h"
 
 float cannonLateralOffset(int count, int i) {

@@ -1,3 +1,5 @@
+// Tank: its model parts, cannons, aim, mileage, box, shields and stock of shields.
+// tank.cpp has the constructor and the spreading of cannons.
 #pragma once
 
 #include "game/geometry.h"

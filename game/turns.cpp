@@ -1,3 +1,5 @@
+// Passing the turn: stepping through a team's players and tanks, wrapping round, to the next
+// live tank, or "Game Over".
 #include "game/turns.h"
 
 #include "game/host.h"

@@ -1,3 +1,4 @@
+// passTurn: the turn goes to the other team's next live tank, or the game is over.
 #pragma once
 
 class GameHost;

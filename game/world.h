@@ -1,3 +1,5 @@
+// GameWorld: everything a game is made of (teams, arena, shells, random generator, display
+// lists of the tanks).
 #pragma once
 
 #include "game/arena.h"

@@ -1,3 +1,5 @@
+// The aim search: elevations from the middle outwards, power by bisection on where the shell
+// ends, the bearing to the target.
 #include "mind/aim_search.h"
 
 #include "combat/trial_shot.h"

@@ -1,3 +1,5 @@
+// searchAim: the computer player's search, by trial volleys, for an aim that reaches the
+// target; aim_search.cpp has the body.
 #pragma once
 
 #include "game/tank.h"

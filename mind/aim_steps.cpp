@@ -1,3 +1,5 @@
+// The fewest key presses to an aim: turret the short way round, elevation, whole and tenth
+// power steps; hull quarter turns.
 #include "mind/aim_steps.h"
 
 #include "game/aim.h"

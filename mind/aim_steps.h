@@ -1,3 +1,4 @@
+// Aim and the key presses (TankActions) that bring a tank's cannon and hull to it.
 #pragma once
 
 #include "combat/tank_actions.h"

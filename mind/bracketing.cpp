@@ -1,3 +1,4 @@
+// The errors of each level's volleys, and the next error laid from where the last came down.
 #include "mind/bracketing.h"
 
 #include "game/random.h"

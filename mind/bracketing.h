@@ -1,3 +1,5 @@
+// Bracketing: how a computer player misses on purpose at its level and closes in on a target
+// volley by volley.
 #pragma once
 
 #include "game/geometry.h"

@@ -1,3 +1,5 @@
+// A computer player's turn: shield on, drive to the prize, choose a target and an aim, lay
+// the level's error, fire.
 #include "mind/computer_player.h"
 
 #include "combat/shields.h"

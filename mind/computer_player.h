@@ -1,3 +1,5 @@
+// ComputerMind: plans a computer player's turn (TurnPlan) of shield, drive, aim and fire;
+// computer_player.cpp has the bodies.
 #pragma once
 
 #include "combat/tank_actions.h"

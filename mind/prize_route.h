@@ -1,3 +1,4 @@
+// routeToPrize: the shortest drive of up to two legs that takes a tank onto its team's prize.
 #pragma once
 
 #include "combat/tank_actions.h"

@@ -1,3 +1,5 @@
+// Trial volleys counted shell by shell (on target, on friends), misses along and across the
+// line of fire, and their ranking.
 #include "mind/volley.h"
 
 #include "combat/trial_shot.h"

@@ -1,3 +1,5 @@
+// VolleyOutcome: what a volley would do, tried in the world as it is, and how to rank and
+// measure volleys.
 #pragma once
 
 #include "game/geometry.h"

@@ -1,3 +1,5 @@
+// Parsing and converting 24-bit bitmaps: header checks, pixel block sizes, BGR rows to padded
+// RGB rows, and the refusals.
 #include "render/bitmap_reader.h"
 
 #include <algorithm>

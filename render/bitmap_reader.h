@@ -1,3 +1,5 @@
+// The bitmap reader's types (BitmapInfo, RawBitmap, RgbImage) and calls, parseBitmap to
+// loadBitmap; bitmap_reader.cpp has the bodies.
 #pragma once
 
 // Reads the game's texture pictures: uncompressed 24-bit Windows bitmaps. Pure parsing,

@@ -1,3 +1,4 @@
+// Resetting, wrapping and clamping the camera, and applying it to the model-view matrix.
 #include "render/camera.h"
 
 #include "game/angles.h"

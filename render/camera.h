@@ -1,3 +1,5 @@
+// The mouse-driven Camera: its start position, the limits of yaw, pitch and distance, and the
+// viewing transform; camera.cpp has the bodies.
 #pragma once
 
 #include "render/viewport.h"

@@ -1,3 +1,4 @@
+// The cross product behind faceNormal, with the zero vector for degenerate faces.
 #include "render/face_normal.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// faceNormal: the outward unit normal of a face from its first three vertices.
 #pragma once
 
 #include "game/geometry.h"

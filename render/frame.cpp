@@ -1,3 +1,5 @@
+// One frame of the scene: floor, walls, tanks, prizes and the shells seen, with GL state
+// saved and restored around it.
 #include "render/frame.h"
 
 #include "combat/shell_loop.h"

@@ -1,3 +1,4 @@
+// renderFrame and FrameView: one frame of the 3-D scene drawn from the world and the camera.
 #pragma once
 
 #include "render/camera.h"

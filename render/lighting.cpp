@@ -1,3 +1,4 @@
+// The GL calls for light 0, the front material, and the unlit and untextured brackets.
 #include "render/lighting.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,5 @@
+// The scene's light and material values, and the calls that set them and switch lighting and
+// texturing off and on; lighting.cpp has the bodies.
 #pragma once
 
 #include "render/polygon_mode.h"

@@ -1,3 +1,5 @@
+// Compiling tank model geometry into display lists, one per part and camouflage, and
+// deleting them.
 #include "render/model_lists.h"
 
 #include "render/primitives.h"

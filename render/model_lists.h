@@ -1,3 +1,5 @@
+// TankModelLists: the display lists of the track and of each camouflage's hull, deck and
+// turret; model_lists.cpp builds them.
 #pragma once
 
 #include "game/world.h"

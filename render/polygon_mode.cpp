@@ -1,3 +1,4 @@
+// The GL state of each polygon mode, and polygon smoothing on or off.
 #include "render/polygon_mode.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,4 @@
+// PolygonMode (wireframe, solid, textured) and polygon smoothing; polygon_mode.cpp sets GL.
 #pragma once
 
 // How the scene's polygons are drawn; chosen in the Options menu.

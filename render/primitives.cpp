@@ -1,3 +1,4 @@
+// Emits one GL polygon per face, with its normal and texture coordinates spanning the face.
 #include "render/primitives.h"
 
 #include <GL/gl.h>

@@ -1,3 +1,5 @@
+// The face primitives of all drawing: quads, hexagons and octagons as GL polygons.
+// primitives.cpp has the bodies.
 #pragma once
 
 #include "game/geometry.h"

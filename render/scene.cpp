@@ -1,3 +1,5 @@
+// The scene's one-time GL set-up: state, textures, quadrics, tank lists and the compiled
+// cannon and bubble shapes; and their release.
 #include "render/scene.h"
 
 #include "render/lighting.h"

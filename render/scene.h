@@ -1,3 +1,5 @@
+// SceneResources (quadrics, tank display lists, shape lists) and setupScene, the one-time GL
+// set-up; scene.cpp has the bodies.
 #pragma once
 
 #include "game/geometry.h"

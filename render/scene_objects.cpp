@@ -1,3 +1,4 @@
+// The floor with its repeated picture, the divider and barrier face by face, and the prize.
 #include "render/scene_objects.h"
 
 #include "render/primitives.h"

@@ -1,3 +1,4 @@
+// Drawing the arena's floor and walls and the prize cube.
 #pragma once
 
 #include "game/arena.h"

@@ -1,3 +1,4 @@
+// The shell's sphere as triangle strips, its wire box, and a shell drawn where it flies.
 #include "render/shell_drawing.h"
 
 #include "render/lighting.h"

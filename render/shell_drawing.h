@@ -1,3 +1,4 @@
+// Drawing a shell: its red sphere and its cyan wire box; shell_drawing.cpp has the bodies.
 #pragma once
 
 #include "game/shell.h"

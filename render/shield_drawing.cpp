@@ -1,3 +1,4 @@
+// The shield bubble's sphere, and the bubble blended round a tank as opaque as its strength.
 #include "render/shield_drawing.h"
 
 #include "combat/shields.h"

@@ -1,3 +1,4 @@
+// Drawing a tank's shield: the translucent blue bubble; shield_drawing.cpp has the bodies.
 #pragma once
 
 #include "game/tank.h"

@@ -1,3 +1,5 @@
+// A tank placed and drawn: tracks, hull, deck, turret, cannons aimed by elevation, shield
+// and outline.
 #include "render/tank_drawing.h"
 
 #include "render/lighting.h"

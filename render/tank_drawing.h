@@ -1,3 +1,5 @@
+// Drawing tanks: TankDrawContext, a team's tanks, a tank's body, cannons and outline.
+// tank_drawing.cpp has the bodies.
 #pragma once
 
 #include "game/roster.h"

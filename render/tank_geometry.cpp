@@ -1,3 +1,4 @@
+// The vertices, faces, normals and textures of the track, hull, deck and turret.
 #include "render/tank_geometry.h"
 
 #include "render/face_normal.h"

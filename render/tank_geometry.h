@@ -1,3 +1,5 @@
+// The tank's model geometry (ModelGeometry, ModelFace): track, hull, deck and turret.
+// tank_geometry.cpp has their vertices and faces.
 #pragma once
 
 #include "game/geometry.h"

@@ -1,3 +1,5 @@
+// The texture table in loading order, the camouflage look-up, and reading each file or
+// reporting it missing.
 #include "render/texture_table.h"
 
 #include <filesystem>

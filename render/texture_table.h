@@ -1,3 +1,5 @@
+// The texture table (TextureName, TextureEntry) and the loading of its files without GL;
+// texture_table.cpp has the bodies.
 #pragma once
 
 // Which picture file feeds which texture. Texture names are fixed small numbers bound

@@ -1,3 +1,4 @@
+// Binding each texture name and uploading its pixels with the game's filtering and wrapping.
 #include "render/textures.h"
 
 #include <GL/gl.h>

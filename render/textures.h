@@ -1,3 +1,5 @@
+// loadTextures and uploadBoundTexture: the GL side of the texture table; textures.cpp has
+// the bodies.
 #pragma once
 
 // Uploads the game's pictures into their fixed texture names. Needs a current GL context.

@@ -1,3 +1,4 @@
+// The viewport, clear colour and perspective fitted to the drawing area.
 #include "render/viewport.h"
 
 #include <GL/gl.h>

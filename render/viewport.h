@@ -1,3 +1,4 @@
+// The projection's constants, viewportAspect and resizeViewport; viewport.cpp has the bodies.
 #pragma once
 
 // The perspective every frame is seen through: 45 degrees vertically, a near plane 10

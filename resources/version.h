@@ -1,3 +1,4 @@
+// The program's version string, krellmontVersion.
 #pragma once
 
 // The program's version: the build passes the project's version in, so it is written once,

@@ -1,3 +1,4 @@
+// expectAsReviewed: the tests' comparison of text with its reviewed copy on disk.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// generateAssets and generateThemeIcons: each file encoded, written and noted in the report.
 #include "tools/asset_generator.h"
 
 #include "tools/bitmap_assets.h"

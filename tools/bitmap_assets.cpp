@@ -1,3 +1,4 @@
+// The list of pictures the generator writes: camouflages, previews, tracks, floor, prize, icon.
 #include "tools/bitmap_assets.h"
 
 #include "game/camouflage.h"

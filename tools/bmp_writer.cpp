@@ -1,3 +1,4 @@
+// Encoding an Image as a 24-bit bottom-up bitmap with padded rows.
 #include "tools/bmp_writer.h"
 #include "tools/little_endian.h"
 

@@ -1,3 +1,4 @@
+// The recipe of each camouflage pattern, its texels painted from tiling noise, and previews.
 #include "tools/camouflage.h"
 
 #include <cstdlib>

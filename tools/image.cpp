@@ -1,3 +1,4 @@
+// The painters' colour arithmetic (mix, scale) and downsampling of a finer picture.
 #include "tools/image.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Appending 16- and 32-bit little-endian integers to a byte buffer, for the BMP and WAV writers.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The tiling noise: hashed lattice values smoothly blended, summed in octaves; and Dice.
 #include "tools/noise.h"
 
 namespace assets {

@@ -1,3 +1,4 @@
+// Encoding an Image as PNG with stb_image_write.
 #include "tools/png_writer.h"
 
 #include <stb/stb_image_write.h>

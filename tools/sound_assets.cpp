@@ -1,3 +1,4 @@
+// The sounds the generator writes: the cannon, and each taunt spoken or synthesized.
 #include "tools/sound_assets.h"
 
 #include "resources/asset_catalog.h"

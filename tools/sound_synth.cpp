@@ -1,3 +1,4 @@
+// Synthesizing the cannon, the chicken and the wordless taunts, and finishing every sound.
 #include "tools/sound_synth.h"
 
 #include <algorithm>

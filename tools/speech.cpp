@@ -1,3 +1,4 @@
+// Running espeak-ng to speak a taunt into a WAV file, when it is installed.
 #include "tools/speech.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Painting the arena floor and the prize crate.
 #include "tools/surface_textures.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Painting the track's side (road wheels, rollers, sprocket) and its weathered steel links.
 #include "tools/track_textures.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// The "About Krellmont" box's view: icon, version and our lines, closed only by OK.
 #include "resources/about_lines.h"
 #include "resources/version.h"
 #include "ui/views.h"

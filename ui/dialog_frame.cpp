@@ -1,3 +1,5 @@
+// The dialogs' shared frame: popup per opening, OK by button or Enter, field focus, and
+// inputString.
 #include "ui/dialog_frame.h"
 
 #include "ui/views.h"

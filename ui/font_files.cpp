@@ -1,3 +1,4 @@
+// Font files found through fontconfig, read whole, checked and measured for their line height.
 #include "ui/font_files.h"
 
 #include <fontconfig/fontconfig.h>

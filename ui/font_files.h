@@ -1,3 +1,5 @@
+// The panel's font table (PanelFontInfo) and finding, reading and measuring font files.
+// font_files.cpp has the bodies.
 #pragma once
 
 #include <array>

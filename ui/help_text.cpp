@@ -1,3 +1,4 @@
+// Parsing the help text into sections and paragraphs, and loading the help file within its size.
 #include "ui/help_text.h"
 
 #include <algorithm>

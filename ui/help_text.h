@@ -1,3 +1,5 @@
+// The help file's format and its parsed form (HelpDocument of HelpSections); help_text.cpp
+// parses and loads it.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The help viewer's view: the contents list and the selected section wrapped into lines.
 #include "ui/views.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// KeyTapLatch: holds back a key's release so ImGui sees even a quick tap down for a frame.
+// key_tap_latch.cpp has the bodies.
 #pragma once
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Key: the program's own names for the keys it reads; sdl_keys.h maps SDL's codes onto them.
 #pragma once
 
 // The keys the program listens to, independent of the windowing library: the menu bar's

@@ -1,3 +1,5 @@
+// The menu bar's view drawn with ImGui: items, check marks, underlined mnemonics, the keyboard's
+// highlight; and SDL events fed to MenuKeyboard.
 #include "ui/views.h"
 
 #include "ui/sdl_keys.h"

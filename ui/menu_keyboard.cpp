@@ -1,3 +1,5 @@
+// MenuKeyboard's keys: Alt alone, mnemonic letters, moving along the path of open menus,
+// choosing and closing.
 #include "ui/menu_keyboard.h"
 
 #include <cctype>

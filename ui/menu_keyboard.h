@@ -1,3 +1,5 @@
+// MenuKeyboard: the menu bar driven by F10, Alt, mnemonics, arrows, Enter and Escape.
+// menu_keyboard.cpp has the bodies.
 #pragma once
 
 #include "ui/keys.h"

@@ -1,3 +1,5 @@
+// The main menu's items as built at start-up, their look-up, checks and enabling, and the
+// "&" mnemonic markers.
 #include "ui/menu_model.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// The main menu as data: MenuCommand ids, MenuItem and MenuModel with checks and greyed items;
+// menu_model.cpp has the bodies.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The message box's view: the queue's front message as a modal box, dismissed by OK, Enter or
+// Escape.
 #include "ui/views.h"
 
 void drawMessageBoxView(MessageQueue& messages, unsigned& serial) {

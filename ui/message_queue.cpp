@@ -1,3 +1,4 @@
+// Pushing and dismissing queued messages.
 #include "ui/message_queue.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// MessageQueue: message boxes waiting to be shown, in the order they were raised.
 #pragma once
 
 #include <cstddef>

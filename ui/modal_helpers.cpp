@@ -1,3 +1,5 @@
+// Small helpers of the modal views: centring windows, Enter and Escape, dialog focus, safe
+// titles.
 #include "ui/views.h"
 
 void centreNextWindow() {

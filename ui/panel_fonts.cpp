@@ -1,3 +1,5 @@
+// Loading the dialog and panel fonts into ImGui's atlas, the stand-in font, and font metrics
+// in whole pixels.
 #include "ui/views.h"
 
 #include <cmath>

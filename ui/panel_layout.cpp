@@ -1,3 +1,5 @@
+// The panel button table, the panel's place in the window, and the positions of its texts and
+// buttons.
 #include "ui/panel_layout.h"
 
 #include <algorithm>

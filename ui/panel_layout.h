@@ -1,3 +1,5 @@
+// The status panel's layout: its eleven buttons and their actions, and where every text and
+// button goes; panel_layout.cpp has the bodies.
 #pragma once
 
 #include "combat/tank_actions.h"

@@ -1,3 +1,5 @@
+// StatusReadouts: the panel's text lines for the current tank; readouts_format.cpp formats
+// them and readouts_world.cpp reads them from the world.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Formats the status panel's team line, power, angle and mileage readouts, cut to their room.
 #include "ui/readouts.h"
 
 #include <cstdio>

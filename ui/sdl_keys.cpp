@@ -1,3 +1,4 @@
+// The table from SDL's key codes to the program's keys.
 #include "ui/sdl_keys.h"
 
 Key keyFor(SDL_Keycode key) {

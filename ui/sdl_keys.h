@@ -1,3 +1,4 @@
+// keyFor: SDL's key codes to the program's Key; sdl_keys.cpp has the table.
 #pragma once
 
 #include "ui/keys.h"

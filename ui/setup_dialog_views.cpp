@@ -1,3 +1,5 @@
+// The new-game dialogs' views: team, player (camouflage previews, played by) and arena size,
+// with their fields, mnemonics and OK.
 #include "game/names.h"
 #include "game/setup_dialogs.h"
 #include "ui/dialog_frame.h"

@@ -1,3 +1,4 @@
+// The "Activate Shield" dialog's view: the check box, the shield choices, OK and Cancel.
 #include "combat/shields.h"
 #include "ui/dialog_frame.h"
 #include "ui/views.h"

@@ -1,3 +1,4 @@
+// The status panel's view: readouts and the eleven tank buttons drawn with ImGui.
 #include "ui/views.h"
 
 namespace {

@@ -1,3 +1,5 @@
+// Ui's bodies: ImGui set-up on SDL and OpenGL, key feeding, frames, and the menu, panel and
+// modal dialogs it shows.
 #include "ui/ui.h"
 
 #include "combat/shields.h"

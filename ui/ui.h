@@ -1,3 +1,5 @@
+// The Ui object: menu bar, status panel, dialogs and message boxes drawn each frame with ImGui;
+// ui.cpp has the bodies.
 #pragma once
 
 // The program's whole ImGui layer: one object, driven once per frame by the main loop.

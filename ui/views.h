@@ -1,3 +1,5 @@
+// The ImGui views (status panel, menu bar, message box, help, dialogs) and their helpers;
+// bodies in the *_view.cpp files, panel_fonts.cpp, modal_helpers.cpp and dialog_frame.cpp.
 #pragma once
 
 // ImGui views shared between the Ui object and the tests that drive them headless.

@@ -1,3 +1,4 @@
+// Tests of camera drags: yaw, pitch and viewing distance kept within their ranges.
 #include "app/camera_drag.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of FramePacer: one frame per interval gathered, the excess dropped.
 #include "app/frame_pacer.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of RedrawPolicy: every paced frame during a volley, and frames at the caret's edges.
 #include "app/redraw_policy.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of SoundPlayer: one mixer channel, where a new sound cuts off the one playing.
 #include "app/sound_player.h"
 
 #include <SDL_mixer.h>

@@ -1,3 +1,4 @@
+// Tests of tank actions from keys, characters and panel buttons, and of the InputGate.
 #include "combat/tank_actions.h"
 #include "app/input_map.h"
 #include "game/world.h"

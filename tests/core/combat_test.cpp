@@ -1,3 +1,4 @@
+// Tests of shells: hits in turn order, shields as worn spheres, the shell table and the barrier.
 #include "combat/flight.h"
 #include "combat/hits.h"
 #include "combat/launch.h"

@@ -1,3 +1,4 @@
+// Test fixtures of the rules: CombatScene, a world built tank by tank, and runNewGame.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Tests of the computer players: targets found within each level's volleys, games that end,
+// and their drives and aims.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// RecordingHost: the tests' GameHost, keeping every message, sound and switch in order.
 #pragma once
 
 #include "game/host.h"

@@ -1,3 +1,5 @@
+// Tests of setting up a game: the player dialog's choices, placement budgets, prize draws and
+// names.
 #include "game/placement.h"
 #include "game/prizes.h"
 

@@ -1,3 +1,4 @@
+// SimGame: the whole-game simulation that sim_test.cpp plays from seeds.
 #pragma once
 
 // A whole game played by a scripted player through the same calls the program makes,

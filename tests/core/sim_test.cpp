@@ -1,3 +1,4 @@
+// Tests of whole seeded games played by SimGame against the reviewed log.
 #include <gtest/gtest.h>
 
 #include "tests/core/sim_game.h"

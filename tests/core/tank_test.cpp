@@ -1,3 +1,4 @@
+// Tests of a tank's moves: stopping short of team mates, firing, and cannon prizes.
 #include "combat/firing.h"
 #include "combat/shields.h"
 #include "combat/sounds.h"

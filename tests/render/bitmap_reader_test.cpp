@@ -1,3 +1,4 @@
+// Tests of the bitmap reader: widths, row orders, header layouts, refusals and truncations.
 #include "render/bitmap_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// bitmap_test::goodBmp: bitmap files built in memory for the reader's tests.
 #pragma once
 
 // A tiny bitmap writer for the reader's tests. Files start good; tests spoil header bytes.

@@ -1,3 +1,4 @@
+// Tests of the tank's geometry: every part a closed convex solid with outward faces.
 #include "render/tank_geometry.h"
 #include "render/face_normal.h"
 

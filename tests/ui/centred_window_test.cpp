@@ -1,3 +1,4 @@
+// Tests of centreNextWindow: a window centred once is left where the user drags it.
 #include "imgui_harness.h"
 #include "ui/views.h"
 

@@ -1,3 +1,4 @@
+// Tests of font files: damaged bytes refused without reading past them.
 #include "ui/font_files.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the help text's parser and of the help viewer with odd files.
 #include "ui/help_text.h"
 #include "imgui_harness.h"
 #include "ui/views.h"

@@ -1,3 +1,4 @@
+// ImGuiHarness: ImGui frames run headless for the ui tests.
 #pragma once
 
 // Runs ImGui frames without a window or GL: the font atlas is built in memory, input is fed

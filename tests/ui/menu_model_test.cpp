@@ -1,3 +1,4 @@
+// Tests of MenuModel: the game items greyed together, "Shields" following the tank.
 #include "ui/menu_model.h"
 
 #include <gtest/gtest.h>

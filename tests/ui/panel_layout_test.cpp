@@ -1,3 +1,4 @@
+// Tests of the status panel's layout with too wide captions and team line.
 #include "ui/panel_layout.h"
 
 #include <gtest/gtest.h>

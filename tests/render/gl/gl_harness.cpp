@@ -1,3 +1,5 @@
+// The GL tests' shared context and scene, test textures, comparison with reviewed pictures,
+// and TestGame.
 #include "tests/render/gl/gl_harness.h"
 
 #include "combat/flight.h"

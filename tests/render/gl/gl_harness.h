@@ -1,3 +1,5 @@
+// The GL tests' harness: one shared context and scene, test textures, reviewed pictures and
+// TestGame; gl_harness.cpp has the bodies.
 #pragma once
 
 #include "combat/shell_loop.h"

@@ -1,3 +1,5 @@
+// Tests of drawing on a real GL context: texture uploads, clipping, the shell, whole frames
+// against reviewed pictures, and GL state.
 #include "render/lighting.h"
 #include "render/shell_drawing.h"
 #include "render/texture_table.h"
