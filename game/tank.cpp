@@ -1,4 +1,4 @@
-// A new tank's serial and heading, and the sideways offsets of its cannons on the turret.
+// The sideways offsets of a tank's cannons on the turret; its constructor is in world.cpp.
 #include "game/tank.h"
 
 float cannonLateralOffset(int count, int i) {

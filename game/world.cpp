@@ -1,3 +1,4 @@
+// Where a GameWorld reaches into its records: the tank constructor that draws from the world.
 #include "game/world.h"
 
 // A new tank draws its serial and heading from the world, so the constructor lives with the
