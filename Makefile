@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door: `make play` builds and starts the game, `make test` builds and runs every test.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frame.h"
 
 #include "combat/shell_loop.h"

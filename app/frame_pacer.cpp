@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frame_pacer.h"
 
 FramePacer::FramePacer(std::int64_t counterFrequency, std::int64_t startCounter)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mouse_drag.h"
 
 CameraDrag MouseDrag::motion(int x, int y, bool leftHeld, bool rightHeld) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Turns mouse motion into camera changes: the left button drags yaw (x) and pitch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sdl_keys.h"
 
 GameKey gameKeyFor(SDL_Keycode key) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The perspective every frame is seen through: 45 degrees vertically, a near plane 10

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "combat/trial_shot.h"
 
 #include "combat/flight.h"

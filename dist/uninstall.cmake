@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes an installed Krellmont: cmake -DBUILD_DIR=build -DPREFIX=/usr/local -P uninstall.cmake
 # (DESTDIR from the environment, as for the install). The file list comes from a fresh
 # install into a scratch folder, so it matches what this build installs whether or not an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/prizes.h"
 
 #include "game/collision.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/roster.h"
 
 Tank& Player::appendTank(std::unique_ptr<Tank> tank) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/world.h"
 
 int camouflageListSlot(std::int32_t camouflage) {

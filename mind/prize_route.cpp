@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mind/prize_route.h"
 
 #include "game/collision.h"

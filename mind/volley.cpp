@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mind/volley.h"
 
 #include "combat/trial_shot.h"

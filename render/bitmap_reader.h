@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads the game's texture pictures: uncompressed 24-bit Windows bitmaps. Pure parsing,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which picture file feeds which texture. Texture names are fixed small numbers bound

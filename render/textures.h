@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Uploads the game's pictures into their fixed texture names. Needs a current GL context.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files the program reads from its working directory. tools/ writes them at build
 // time under exactly these names.
 #pragma once

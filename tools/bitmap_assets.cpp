@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/bitmap_assets.h"
 
 #include "resources/asset_catalog.h"

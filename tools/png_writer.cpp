@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/png_writer.h"
 
 #include <stb/stb_image_write.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/names.h"
 #include "game/setup_dialogs.h"
 #include "ui/dialog_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "combat/shields.h"
 #include "ui/dialog_frame.h"
 #include "ui/views.h"

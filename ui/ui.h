@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's whole ImGui layer: one object, driven once per frame by the main loop.

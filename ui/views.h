@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // ImGui views shared between the Ui object and the tests that drive them headless.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the bitmap parser and converter. The sanitizers catch any read or
 // write outside a buffer; the checks below catch an accepted file that decodes inconsistently.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_host.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"

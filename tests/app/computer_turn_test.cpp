@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/computer_turn.h"
 #include "combat/shields.h"
 #include "tests/core/fixtures.h"

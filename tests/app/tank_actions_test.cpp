@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/tank_actions.h"
 #include "app/input_map.h"
 #include "game/world.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Installs the game into a staging folder as a packager would (DESTDIR), validates what it
 installed, starts the installed command from an unrelated folder on the virtual display
 (it must find its help file) and leaves it by File > Exit, then uninstalls: no file may

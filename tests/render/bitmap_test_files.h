@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A tiny bitmap writer for the reader's tests. Files start good; tests spoil header bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_text.h"
 #include "imgui_harness.h"
 #include "ui/views.h"

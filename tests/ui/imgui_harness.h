@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs ImGui frames without a window or GL: the font atlas is built in memory, input is fed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu_keyboard.h"
 #include "tests/ui/imgui_harness.h"
 #include "ui/views.h"

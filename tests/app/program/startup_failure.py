@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program reports the failure, with SDL's reason, on stderr and ends
 # with a non-zero status.
 import re

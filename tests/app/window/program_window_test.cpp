@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a real window under a private X server, stepped frame by frame: what it
 // draws is read back as pixels and as ImGui draw data, input takes the loop's own paths.
 #include "app/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/render/gl/gl_harness.h"
 
 #include "app/viewport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/viewport.h"
 #include "render/lighting.h"
 #include "render/shell_drawing.h"
