@@ -16,6 +16,7 @@
 #include "game/tank_actions.h"
 #include "game/world.h"
 #include "render/scene.h"
+#include "render/texture_table.h"
 #include "resources/asset_catalog.h"
 #include "ui/ui.h"
 
@@ -91,7 +92,11 @@ bool Program::start() {
     ui_.setNewGameFlow(&newGame_);
     scene_ = setupScene(host_, world_.tankLists);
     ui_.menu().setGameItemsEnabled(false);
-    window_->loadIcon(largeIconFile);
+    const BitmapError icon = window_->loadIcon(largeIconFile);
+    if (icon != BitmapError::None && icon != BitmapError::Missing) {
+        host_.showMessage(unusableFileMessage(largeIconFile, describeBitmapError(icon)),
+                          missingFileCaption);
+    }
     window_->showMaximised();
     return true;
 }
@@ -251,6 +256,7 @@ void Program::drawScene() {
 }
 
 void Program::drawFrame() {
+    window_->keepWithinLimits();
     computer_.update(
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady(), ui_.modalOpen(), world_, host_);
