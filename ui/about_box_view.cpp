@@ -8,6 +8,8 @@ namespace {
 
 constexpr const char* aboutTitle = "About Krellmont";
 constexpr const char* versionString = "3.0";
+constexpr const char* licenceLine =
+    "Free software under the GNU GPL, version 3 or later; it comes with no warranty.";
 
 }  // namespace
 
@@ -36,6 +38,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     for (const char* line : aboutLines) {
         ImGui::TextUnformatted(line);
     }
+    ImGui::TextUnformatted(licenceLine);
     ImGui::EndGroup();
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float buttonWidth = 75.0f;
