@@ -3,6 +3,7 @@
 # (DESTDIR from the environment, as for the install). The file list comes from a fresh
 # install into a scratch folder, so it matches what this build installs whether or not an
 # earlier install's manifest is still around.
+cmake_minimum_required(VERSION 3.16)
 if(NOT BUILD_DIR OR NOT PREFIX)
     message(FATAL_ERROR "usage: cmake -DBUILD_DIR=<build> -DPREFIX=<prefix> -P uninstall.cmake")
 endif()
