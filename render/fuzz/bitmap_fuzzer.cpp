@@ -27,6 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         static_cast<std::int64_t>(image.width) * image.height > maxBitmapPixels) {
         std::abort();
     }
+    // The icons' path: the same parse with the icon cap, which accepts a subset, and the flip
+    // into top-down rows, which keeps every byte.
+    const bool iconSized = info.width <= maxIconSide && info.rows() <= maxIconSide;
+    if (parseBitmap(data, size, maxIconSide).ok() != iconSized ||
+        flipRows(image).pixels.size() != image.pixels.size()) {
+        std::abort();
+    }
     // Reading every byte lets the sanitizers see uninitialised or foreign memory.
     unsigned sum = 0;
     for (std::uint8_t b : image.pixels) {
