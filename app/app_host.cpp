@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AppHost's calls: messages queued, sounds played, tank buttons and "Shields" item switched.
 #include "app/app_host.h"
 

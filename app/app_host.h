@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AppHost: the program's GameHost, through message boxes, the sound player and the menu.
 // app_host.cpp has the bodies.
 #pragma once

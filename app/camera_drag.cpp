@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Applies a mouse drag to the camera's yaw, pitch and distance, each then kept in its limits.
 #include "app/camera_drag.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // applyCameraDrag: one mouse drag applied to the camera; camera_drag.cpp has the body.
 #pragma once
 

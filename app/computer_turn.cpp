@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting, pacing, pausing and ending a computer player's turn, down to its shot.
 #include "app/computer_turn.h"
 

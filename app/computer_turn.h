@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ComputerTurn: a computer player's planned turn played out move by move at a visible pace;
 // computer_turn.cpp has the bodies.
 #pragma once

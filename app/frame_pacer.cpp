@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FramePacer's accumulator of counter time, and the seconds until the next frame is due.
 #include "app/frame_pacer.h"
 

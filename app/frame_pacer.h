@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FramePacer: at most one frame per sixtieth of a second, timed by a tick counter.
 // frame_pacer.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tables from keys and typed characters to the tank actions they make.
 #include "app/input_map.h"
 

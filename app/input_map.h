@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's keys and characters mapped to TankActions, and InputGate that lets them through.
 // input_map.cpp has the tables.
 #pragma once

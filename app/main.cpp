@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point: runProgram does everything.
 #include "app/program.h"
 

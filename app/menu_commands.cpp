@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // runMenuCommand: polygon mode, camera centre and antialiasing with their check marks, and
 // the requests for the rest.
 #include "app/menu_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu commands run by the program: ViewSettings, the GL switches they reach, ProgramRequest;
 // menu_commands.cpp has the bodies.
 #pragma once

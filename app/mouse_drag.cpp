@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camera changes one mouse motion makes with the left or right button held.
 #include "app/mouse_drag.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MouseDrag and CameraDrag: mouse motion with a button held, turned into camera changes.
 // mouse_drag.cpp has the motion.
 #pragma once

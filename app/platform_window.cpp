@@ -1,5 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creating the window with the nearest GL pixel format, its icon, showing, swapping and size.
 #include "app/platform_window.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +39,21 @@ bool plainWindowPossible() {
     return true;
 }
 
+// No display to show a window on: none named in the environment, or SDL fell back on a
+// driver that draws nowhere.
+bool displayMissing() {
+    const auto named = [](const char* variable) {
+        const char* value = SDL_getenv(variable);
+        return value != nullptr && value[0] != '\0';
+    };
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr &&
+        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0)) {
+        return true;
+    }
+    return !named("DISPLAY") && !named("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
@@ -42,7 +62,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
     // Whatever SDL reports from here on belongs to this attempt.
     SDL_ClearError();
     const auto fail = [&failure, &reason](const char* message, const std::string& why) {
-        failure = message;
+        failure = displayMissing() ? noDisplayMessage : message;
         reason = why;
         return nullptr;
     };
@@ -76,6 +96,12 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
                     std::string("no double-buffered format offered by video driver ") +
                         (driver != nullptr ? driver : "?"));
     }
+    // Drivers fail on drawables past what they report, and Mesa crashes near X's 32767 limit.
+    GLint viewport[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+    self->maxWidth_ = std::clamp<int>(viewport[0], initialWidth, maxWindowSide);
+    self->maxHeight_ = std::clamp<int>(viewport[1], initialHeight, maxWindowSide);
+    SDL_SetWindowMaximumSize(self->window_, self->maxWidth_, self->maxHeight_);
     // The loop paces frames itself; waiting for the display's refresh on top of
     // that would halve the rate whenever a frame misses a refresh.
     SDL_GL_SetSwapInterval(0);
@@ -94,13 +120,26 @@ PlatformWindow::~PlatformWindow() {
     // allocations unattributable to leak checks.
 }
 
-void PlatformWindow::loadIcon(const char* bitmapFile) {
-    SDL_Surface* icon = SDL_LoadBMP(bitmapFile);
+BitmapError PlatformWindow::loadIcon(const char* bitmapFile) {
+    BitmapResult<RgbImage> image = loadBitmap(bitmapFile, maxIconSide);
+    if (!image.ok()) {
+        return image.error;
+    }
+    const RgbImage& picture = image.value;
+    SDL_Surface* icon =
+        SDL_CreateRGBSurfaceWithFormat(0, picture.width, picture.height, 24, SDL_PIXELFORMAT_RGB24);
     if (icon == nullptr) {
-        return;
+        return BitmapError::None;  // no memory for a small picture: keep the default icon
+    }
+    // The surface's rows go top-down, the decoded picture's bottom-up.
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
+    for (int row = 0; row < picture.height; ++row) {
+        SDL_memcpy(static_cast<Uint8*>(icon->pixels) + static_cast<std::size_t>(row) * icon->pitch,
+                   picture.at(0, picture.height - 1 - row), rowBytes);
     }
     SDL_SetWindowIcon(window_, icon);
     SDL_FreeSurface(icon);
+    return BitmapError::None;
 }
 
 void PlatformWindow::showMaximised() {
@@ -110,6 +149,15 @@ void PlatformWindow::showMaximised() {
 
 void PlatformWindow::swapBuffers() {
     SDL_GL_SwapWindow(window_);
+}
+
+void PlatformWindow::keepWithinLimits() {
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    if (width > maxWidth_ || height > maxHeight_) {
+        SDL_SetWindowSize(window_, std::min(width, maxWidth_), std::min(height, maxHeight_));
+    }
 }
 
 bool PlatformWindow::minimised() const {

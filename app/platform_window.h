@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PlatformWindow: the SDL window and its OpenGL context; platform_window.cpp has the bodies.
 #pragma once
 
 #include <SDL.h>
+
+#include "render/bitmap_reader.h"
 
 #include <memory>
 #include <string>
@@ -11,6 +14,10 @@ class PlatformWindow {
   public:
     static constexpr int initialWidth = 800;
     static constexpr int initialHeight = 600;
+    // The largest side the window takes, whatever the driver offers.
+    static constexpr int maxWindowSide = 16384;
+    static constexpr const char* noDisplayMessage =
+        "No display was found: set DISPLAY or WAYLAND_DISPLAY";
 
     // Creates the hidden window and its context. On failure returns null, sets `failure` to the
     // message for the user and `reason` to what SDL said went wrong.
@@ -25,15 +32,18 @@ class PlatformWindow {
     PlatformWindow(const PlatformWindow&) = delete;
     PlatformWindow& operator=(const PlatformWindow&) = delete;
 
-    // Sets the icon from a bitmap in the working directory; a missing file leaves
-    // the system's default icon.
-    void loadIcon(const char* bitmapFile);
+    // Sets the icon from a bitmap in the working directory, read by our bitmap reader with an
+    // icon's size limit. A refused file leaves the system's default icon; says why.
+    BitmapError loadIcon(const char* bitmapFile);
     void showMaximised();
     void swapBuffers();
 
     SDL_Window* sdlWindow() const { return window_; }
     SDL_GLContext glContext() const { return context_; }
     bool minimised() const;
+    // Shrinks the window back within the largest size the GL driver draws, should a window
+    // manager or a user's tool have stretched it past the limit given at creation.
+    void keepWithinLimits();
     // Size of the drawable area in pixels (zero when the window is shrunk away).
     void drawableSize(int& width, int& height) const;
 
@@ -42,4 +52,6 @@ class PlatformWindow {
 
     SDL_Window* window_ = nullptr;
     SDL_GLContext context_ = nullptr;
+    int maxWidth_ = 0;
+    int maxHeight_ = 0;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's loop: start-up, events to the menu, dialogs and game, frames drawn when due,
 // menu commands and panel buttons.
 #include "app/program.h"
@@ -16,6 +17,7 @@
 #include "render/camera.h"
 #include "render/frame.h"
 #include "render/scene.h"
+#include "render/texture_table.h"
 #include "render/viewport.h"
 #include "resources/asset_catalog.h"
 #include "resources/version.h"
@@ -95,7 +97,11 @@ bool Program::start() {
     ui_.setNewGameFlow(&newGame_);
     scene_ = setupScene(host_, world_.tankLists);
     ui_.menu().setGameItemsEnabled(false);
-    window_->loadIcon(largeIconFile);
+    const BitmapError icon = window_->loadIcon(largeIconFile);
+    if (icon != BitmapError::None && icon != BitmapError::Missing) {
+        host_.showMessage(unusableFileMessage(largeIconFile, describeBitmapError(icon)),
+                          missingFileCaption);
+    }
     window_->showMaximised();
     return true;
 }
@@ -258,6 +264,7 @@ void Program::drawScene() {
 }
 
 void Program::drawFrame() {
+    window_->keepWithinLimits();
     computer_.update(
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady(), ui_.modalOpen(), world_, host_);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // runProgram and Program: the game on its window, with its event handling and frame drawing;
 // program.cpp has the bodies.
 #pragma once

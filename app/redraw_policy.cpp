@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames owed after a change, shells and computer moves, the caret's blink edges, and sleeps.
 #include "app/redraw_policy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RedrawPolicy: when the loop draws a frame and how long it may sleep; redraw_policy.cpp has
 // the bodies.
 #pragma once

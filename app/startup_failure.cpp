@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A start-up failure shown in a message box and on standard error.
 #include "app/startup_failure.h"
 

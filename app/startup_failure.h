@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reportStartupFailure: how the program tells of a start-up it could not complete.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long a computer player takes to decide a turn, over many seeded positions:
 // games of every size built by the game's own new-game flow, each side's first tank at
 // each level.

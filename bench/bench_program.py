@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Benchmark of the running program on a 1280 x 1024 virtual screen. Frames are counted
 from outside: a small library preloaded into the process (frame_probe) counts the
 buffer swaps and times key presses to the frame after them; CPU time and peak memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the heaviest scene the game allows (two teams of four players with four tanks
 // each, five shells in flight, shields on several tanks, texture mapping, 1280 x 720)
 // and prints the median and 95th percentile time per frame.

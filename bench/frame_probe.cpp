@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into the program by the benchmark (LD_PRELOAD), never linked into it: counts
 // buffer swaps, i.e. drawn frames, and writes them with a timestamp to the file named by
 // FRAME_PROBE_OUT, so frame rate and time to the first frame are measured from outside.

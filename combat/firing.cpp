@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firing the current tank: the refusals, the volley's launch, the cannon sound and the buttons.
 #include "combat/firing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fire: the current tank fires a volley, one shell per cannon; firing.cpp has the body.
 #pragma once
 

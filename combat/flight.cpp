@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a shell is at its flight time: position, box and corners on its ballistic path.
 #include "combat/flight.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gravity and updatePosition: a shell's ballistic path, evaluated in closed form.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shells meeting tanks (by shield bubble or box) and prizes, and what a hit does to a tank.
 #include "combat/hits.h"
 

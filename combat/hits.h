@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hit tests of shells against tanks, shields and prizes; hits.cpp has the bodies.
 #pragma once
 

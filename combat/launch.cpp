@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shell's launch: its box, the muzzle point of its cannon, the launch speeds, and the volley
 // filling the shell table.
 #include "combat/launch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launching a volley: shells made, loaded and placed at the muzzles of the current tank's
 // cannons; launch.cpp has the bodies.
 #pragma once

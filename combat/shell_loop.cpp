@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of the volley: moving every shell, resolving what it meets, ending it, keeping the
 // shell table without gaps.
 #include "combat/shell_loop.h"

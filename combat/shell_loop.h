@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The volley's tick (updateShells): shells move, hit, land and end, and the turn passes;
 // shell_loop.cpp has the bodies.
 #pragma once

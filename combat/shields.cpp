@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shield capacities, counts and activation, and ShieldsDialog's choices, check box and OK.
 #include "combat/shields.h"
 

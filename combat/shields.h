@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shields: their strength and opacity, switching one on, and the "Activate Shield" dialog's
 // model (ShieldsDialog); shields.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a taunt from the catalogue, picked by one draw of the game's generator.
 #include "combat/sounds.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // playTaunt: a taunt picked by the game's generator, so replays ask for the same sounds.
 #pragma once
 

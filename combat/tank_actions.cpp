@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carries out a TankAction on the current tank: fire, aim, power, drive or turn.
 #include "combat/tank_actions.h"
 

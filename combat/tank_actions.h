@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TankAction: everything a person or a computer player can do to the current tank, and
 // applyTankAction that carries one out (tank_actions.cpp).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flies one trial shell frame by frame on a copy until it meets something or lands.
 #include "combat/trial_shot.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // traceShell: a trial shell flown through an unchanged world by the volley's own rules.
 #pragma once
 

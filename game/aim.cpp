@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aiming the current tank: the clamps and wraps of elevation, turret angle and power, and the
 // readout redraws they cause.
 #include "game/aim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aiming the current tank: cannon elevation, turret turns and power, each clamped or wrapped.
 // aim.cpp has the bodies.
 #pragma once

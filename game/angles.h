@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degrees to radians: tanks keep whole degrees, flight and camera work in radians.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rebuilds the arena's floor corners and its two walls (SceneBox) from their bounds.
 #include "game/arena.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arena: the square floor, the divider between the teams and the barrier on top of it.
 // arena.cpp rebuilds them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camouflages a player may choose: one table for the rules, the drawing, the player
 // dialog and the asset generator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // findBlockingTeamMate: the first live, placed team mate whose box overlaps a tank's.
 #include "game/collision.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Box overlap, the game's one collision test, and the search for a team mate in a tank's way.
 #pragma once
 

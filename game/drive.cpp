@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving a tank: the step's limits, stopping short of team mates and the divider, clamping
 // to the floor, prize pickup, and quarter turns.
 #include "game/drive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving a tank: one step forward or back (mileage, team mates, divider, floor edge, prizes)
 // and quarter turns of the hull; drive.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shapes every solid is made of: Vec3, the axis-aligned Box, eight Corners and a FaceTable.
 #pragma once
 

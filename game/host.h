@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameHost: the interface through which the rules show messages, play sounds and update the
 // window; the program and the tests implement it.
 #pragma once

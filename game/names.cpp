@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // copyName and cutToName: fitting a name into its 24-byte buffer without splitting a character.
 #include "game/names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Team and player names in their 24-byte buffers, cut at a UTF-8 character boundary.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NewGameFlow's steps from team A's dialog to the built game, the roster's creation, and
 // endVolley.
 #include "game/new_game.h"

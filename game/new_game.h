@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "New Game" sequence (NewGameFlow): team, player and arena size dialogs, then the build;
 // new_game.cpp has the bodies.
 #pragma once

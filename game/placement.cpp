@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random spots on a team's half, and placing a team's tanks without overlaps within one budget.
 #include "game/placement.h"
 

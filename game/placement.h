@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random places on a team's half: tanks (placeTeamTanks, without overlaps) and any square
 // footprint; placement.cpp has the bodies.
 #pragma once

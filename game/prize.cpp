@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new prize draws its kind: a cannon, or a weak, medium or strong shield.
 #include "game/prize.h"
 #include "game/random.h"

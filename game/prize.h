@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A prize on the floor: its kind (a shield or a cannon), cube model, position and box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prizes in play: their effects and messages, random placement clear of tanks, pickup and the
 // countdown to their return.
 #include "game/prizes.h"

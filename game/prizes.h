@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prizes in play: granting their effect, placing them, pickup by a tank and their return after
 // a countdown; prizes.cpp has the bodies.
 #pragma once

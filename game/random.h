@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameRandom: the game's own seeded generator of 0..32767, so a seeded game replays exactly.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linking and freeing a team's players and a player's tanks, and counting a team's tanks.
 #include "game/roster.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who plays: Team, Player (person or computer) and the tanks they own, linked in list order.
 // roster.cpp has the bodies.
 #pragma once

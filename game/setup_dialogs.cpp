@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-game dialogs' proposed texts and "OK" checks, with the messages for invalid values.
 #include "game/setup_dialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Models of the new-game dialogs (TeamDialog, PlayerDialog, ArenaSizeDialog): fields and "OK"
 // checks; setup_dialogs.cpp has the bodies.
 #pragma once

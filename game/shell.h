@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shell: one projectile of a volley, with its box, launch values and flight time, and the
 // table of shells in flight.
 #pragma once

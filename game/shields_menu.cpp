@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enables the "Shields" menu item while the current tank has a shield on or in stock.
 #include "game/shields_menu.h"
 

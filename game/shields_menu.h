@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // updateShieldsMenuItem: the "Shields" menu item follows the current tank's shields.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sideways offsets of a tank's cannons on the turret; its constructor is in world.cpp.
 #include "game/tank.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tank: its model parts, cannons, aim, mileage, box, shields and stock of shields.
 // tank.cpp has the constructor and the spreading of cannons.
 #pragma once

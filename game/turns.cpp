@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Passing the turn: stepping through a team's players and tanks, wrapping round, to the next
 // live tank, or "Game Over".
 #include "game/turns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // passTurn: the turn goes to the other team's next live tank, or the game is over.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a GameWorld reaches into its records: the tank constructor that draws from the world.
 #include "game/world.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameWorld: everything a game is made of (teams, arena, shells, random generator, display
 // lists of the tanks).
 #pragma once

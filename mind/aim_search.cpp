@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aim search: elevations from the middle outwards, power by bisection on where the shell
 // ends, the bearing to the target.
 #include "mind/aim_search.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // searchAim: the computer player's search, by trial volleys, for an aim that reaches the
 // target; aim_search.cpp has the body.
 #pragma once

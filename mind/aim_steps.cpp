@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fewest key presses to an aim: turret the short way round, elevation, whole and tenth
 // power steps; hull quarter turns.
 #include "mind/aim_steps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aim and the key presses (TankActions) that bring a tank's cannon and hull to it.
 #pragma once
 

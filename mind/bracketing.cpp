@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The errors of each level's volleys, and the next error laid from where the last came down.
 #include "mind/bracketing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bracketing: how a computer player misses on purpose at its level and closes in on a target
 // volley by volley.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's turn: shield on, drive to the prize, choose a target and an aim, lay
 // the level's error, fire.
 #include "mind/computer_player.h"

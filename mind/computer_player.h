@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ComputerMind: plans a computer player's turn (TurnPlan) of shield, drive, aim and fire;
 // computer_player.cpp has the bodies.
 #pragma once

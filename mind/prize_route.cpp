@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for a drive onto the team's prize: straight legs and hull turns tried step by
 // step by the game's own rules.
 #include "mind/prize_route.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // routeToPrize: the shortest drive of up to two legs that takes a tank onto its team's prize.
 #pragma once
 

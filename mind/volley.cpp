@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trial volleys counted shell by shell (on target, on friends), misses along and across the
 // line of fire, and their ranking.
 #include "mind/volley.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VolleyOutcome: what a volley would do, tried in the world as it is, and how to rank and
 // measure volleys.
 #pragma once

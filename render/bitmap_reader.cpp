@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing and converting 24-bit bitmaps: header checks, pixel block sizes, BGR rows to padded
 // RGB rows, and the refusals.
 #include "render/bitmap_reader.h"
 
+#include "files/data_file.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::size_t fileHeaderBytes = 14;
 // The info header fields we read end at byte 42; anything shorter (such as the old
 // 12-byte core header, laid out differently) cannot be read this way.
 constexpr std::uint32_t minInfoHeaderBytes = 40;
-// Nothing we accept needs more; a bigger file is read only this far.
+// Nothing we accept needs more; a bigger file is refused unread.
 constexpr std::size_t maxFileBytes = std::size_t{128} << 20;
 
 std::uint16_t le16(const std::uint8_t* p) {
@@ -29,9 +30,10 @@ std::int64_t fileRowBytes(std::int32_t width) {
     return (std::int64_t{width} * 3 + 3) / 4 * 4;
 }
 
-bool dimensionsAcceptable(const BitmapInfo& info) {
+bool dimensionsAcceptable(const BitmapInfo& info, std::int32_t maxSide = maxBitmapSide) {
     std::int64_t rows = info.height < 0 ? -std::int64_t{info.height} : std::int64_t{info.height};
-    return info.width > 0 && rows > 0 && info.width <= maxBitmapSide && rows <= maxBitmapSide &&
+    maxSide = std::min(maxSide, maxBitmapSide);
+    return info.width > 0 && rows > 0 && info.width <= maxSide && rows <= maxSide &&
            std::int64_t{info.width} * rows <= maxBitmapPixels;
 }
 
@@ -91,8 +93,14 @@ const char* describeBitmapError(BitmapError error) {
     switch (error) {
         case BitmapError::None:
             return "no error";
+        case BitmapError::Missing:
+            return describeDataFileError(DataFileError::Missing);
         case BitmapError::CannotOpen:
-            return "the file cannot be opened";
+            return describeDataFileError(DataFileError::Unreadable);
+        case BitmapError::NotRegularFile:
+            return describeDataFileError(DataFileError::NotRegular);
+        case BitmapError::TooLarge:
+            return describeDataFileError(DataFileError::TooLarge);
         case BitmapError::NotABitmap:
             return "not a Windows bitmap";
         case BitmapError::BadHeader:
@@ -105,7 +113,8 @@ const char* describeBitmapError(BitmapError error) {
     return "unknown error";
 }
 
-BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size) {
+BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size,
+                                    std::int32_t maxSide) {
     if (data == nullptr || size < fileHeaderBytes || data[0] != 'B' || data[1] != 'M') {
         return refuse<RawBitmap>(BitmapError::NotABitmap);
     }
@@ -117,7 +126,7 @@ BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size) 
     if (info.infoSize < minInfoHeaderBytes || info.infoSize > pixelOffset - fileHeaderBytes) {
         return refuse<RawBitmap>(BitmapError::BadHeader);
     }
-    if (!dimensionsAcceptable(info)) {
+    if (!dimensionsAcceptable(info, maxSide)) {
         return refuse<RawBitmap>(BitmapError::BadDimensions);
     }
     std::size_t available = size - pixelOffset;
@@ -134,26 +143,21 @@ BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size) 
     return result;
 }
 
-BitmapResult<RawBitmap> readBitmapFile(const std::string& fileName) {
-    struct FileCloser {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file) {
-        return refuse<RawBitmap>(BitmapError::CannotOpen);
-    }
-    std::vector<std::uint8_t> bytes;
-    constexpr std::size_t chunk = 64 * 1024;
-    while (bytes.size() < maxFileBytes) {
-        std::size_t start = bytes.size();
-        bytes.resize(start + std::min(chunk, maxFileBytes - start));
-        std::size_t got = std::fread(bytes.data() + start, 1, bytes.size() - start, file.get());
-        bytes.resize(start + got);
-        if (got == 0) {
+BitmapResult<RawBitmap> readBitmapFile(const std::string& fileName, std::int32_t maxSide) {
+    DataFile file = readDataFile(fileName, maxFileBytes);
+    switch (file.error) {
+        case DataFileError::None:
+            return parseBitmap(file.bytes.data(), file.bytes.size(), maxSide);
+        case DataFileError::Missing:
+            return refuse<RawBitmap>(BitmapError::Missing);
+        case DataFileError::NotRegular:
+            return refuse<RawBitmap>(BitmapError::NotRegularFile);
+        case DataFileError::TooLarge:
+            return refuse<RawBitmap>(BitmapError::TooLarge);
+        case DataFileError::Unreadable:
             break;
-        }
     }
-    return parseBitmap(bytes.data(), bytes.size());
+    return refuse<RawBitmap>(BitmapError::CannotOpen);
 }
 
 RgbImage convertBitmapToRgb(const RawBitmap& bitmap) {
@@ -186,8 +190,19 @@ RgbImage convertBitmapToRgb(const RawBitmap& bitmap) {
     return image;
 }
 
-BitmapResult<RgbImage> loadBitmap(const std::string& fileName) {
-    BitmapResult<RawBitmap> raw = readBitmapFile(fileName);
+RgbImage flipRows(const RgbImage& image) {
+    RgbImage flipped = image;
+    const std::size_t stride = image.rowStride();
+    for (int row = 0; row < image.height; ++row) {
+        std::copy_n(
+            image.pixels.data() + static_cast<std::size_t>(row) * stride, stride,
+            flipped.pixels.data() + static_cast<std::size_t>(image.height - 1 - row) * stride);
+    }
+    return flipped;
+}
+
+BitmapResult<RgbImage> loadBitmap(const std::string& fileName, std::int32_t maxSide) {
+    BitmapResult<RawBitmap> raw = readBitmapFile(fileName, maxSide);
     if (!raw.ok()) {
         return refuse<RgbImage>(raw.error);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap reader's types (BitmapInfo, RawBitmap, RgbImage) and calls, parseBitmap to
 // loadBitmap; bitmap_reader.cpp has the bodies.
 #pragma once
@@ -11,11 +12,13 @@
 #include <string>
 #include <vector>
 
-// Why a file was refused. Refusals are silent in the game (the texture stays empty);
-// the reason serves tests and diagnostics.
+// Why a file was refused; the game names the file and this reason in its message.
 enum class BitmapError {
     None,
-    CannotOpen,       // missing, unreadable, or not a regular file
+    Missing,          // no such file
+    CannotOpen,       // unreadable
+    NotRegularFile,   // a folder, pipe or device in the file's place
+    TooLarge,         // more bytes than any bitmap we accept needs
     NotABitmap,       // shorter than the file header, or the first word is not "BM"
     BadHeader,        // pixel offset or info header size that cannot describe a bitmap
     BadDimensions,    // zero, negative width, or beyond the size we accept
@@ -27,6 +30,9 @@ const char* describeBitmapError(BitmapError error);
 // Largest side and pixel count we accept; far beyond any texture the game ships.
 constexpr std::int32_t maxBitmapSide = 16384;
 constexpr std::int64_t maxBitmapPixels = std::int64_t{4096} * 4096;
+// Window and About box icons: refused, not scaled, beyond this side. Window systems choke
+// on big icons, and an icon never needs more.
+constexpr std::int32_t maxIconSide = 256;
 
 // The header fields that decide how the pixels are read.
 struct BitmapInfo {
@@ -81,15 +87,22 @@ struct BitmapResult {
     bool ok() const { return error == BitmapError::None; }
 };
 
-// Parses a whole file held in memory.
-BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size);
+// Parses a whole file held in memory; a side over `maxSide` is BadDimensions.
+BitmapResult<RawBitmap> parseBitmap(const std::uint8_t* data, std::size_t size,
+                                    std::int32_t maxSide = maxBitmapSide);
 
-// Reads and parses a file.
-BitmapResult<RawBitmap> readBitmapFile(const std::string& fileName);
+// Reads (as files/data_file.h does: regular files only, never blocking) and parses a file.
+BitmapResult<RawBitmap> readBitmapFile(const std::string& fileName,
+                                       std::int32_t maxSide = maxBitmapSide);
 
 // Turns BGR into RGB and the rows bottom-up. Compressed or non-24-bit pictures give an
 // all-black image of the header's size.
 RgbImage convertBitmapToRgb(const RawBitmap& bitmap);
 
-// Reads, parses and converts: what both the texture loader and the camouflage previews use.
-BitmapResult<RgbImage> loadBitmap(const std::string& fileName);
+// The same picture with its rows in the other order: top-down, as window systems and ImGui
+// take them.
+RgbImage flipRows(const RgbImage& image);
+
+// Reads, parses and converts: what the texture loader and the icons use.
+BitmapResult<RgbImage> loadBitmap(const std::string& fileName,
+                                  std::int32_t maxSide = maxBitmapSide);

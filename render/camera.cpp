@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resetting, wrapping and clamping the camera, and applying it to the model-view matrix.
 #include "render/camera.h"
 

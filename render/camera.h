@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse-driven Camera: its start position, the limits of yaw, pitch and distance, and the
 // viewing transform; camera.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cross product behind faceNormal, with the zero vector for degenerate faces.
 #include "render/face_normal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faceNormal: the outward unit normal of a face from its first three vertices.
 #pragma once
 

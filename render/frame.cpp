@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the scene: floor, walls, tanks, prizes and the shells seen, with GL state
 // saved and restored around it.
 #include "render/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // renderFrame and FrameView: one frame of the 3-D scene drawn from the world and the camera.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GL calls for light 0, the front material, and the unlit and untextured brackets.
 #include "render/lighting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's light and material values, and the calls that set them and switch lighting and
 // texturing off and on; lighting.cpp has the bodies.
 #pragma once

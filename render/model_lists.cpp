@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiling tank model geometry into display lists, one per part and camouflage, and
 // deleting them.
 #include "render/model_lists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TankModelLists: the display lists of the track and of each camouflage's hull, deck and
 // turret; model_lists.cpp builds them.
 #pragma once

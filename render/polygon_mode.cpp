@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GL state of each polygon mode, and polygon smoothing on or off.
 #include "render/polygon_mode.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PolygonMode (wireframe, solid, textured) and polygon smoothing; polygon_mode.cpp sets GL.
 #pragma once
 

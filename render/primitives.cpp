@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Emits one GL polygon per face, with its normal and texture coordinates spanning the face.
 #include "render/primitives.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face primitives of all drawing: quads, hexagons and octagons as GL polygons.
 // primitives.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's one-time GL set-up: state, textures, quadrics, tank lists and the compiled
 // cannon and bubble shapes; and their release.
 #include "render/scene.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SceneResources (quadrics, tank display lists, shape lists) and setupScene, the one-time GL
 // set-up; scene.cpp has the bodies.
 #pragma once

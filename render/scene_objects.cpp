@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor with its repeated picture, the divider and barrier face by face, and the prize.
 #include "render/scene_objects.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the arena's floor and walls and the prize cube.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's sphere as triangle strips, its wire box, and a shell drawn where it flies.
 #include "render/shell_drawing.h"
 

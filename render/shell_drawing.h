@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a shell: its red sphere and its cyan wire box; shell_drawing.cpp has the bodies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shield bubble's sphere, and the bubble blended round a tank as opaque as its strength.
 #include "render/shield_drawing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a tank's shield: the translucent blue bubble; shield_drawing.cpp has the bodies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tank placed and drawn: tracks, hull, deck, turret, cannons aimed by elevation, shield
 // and outline.
 #include "render/tank_drawing.h"

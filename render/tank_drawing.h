@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing tanks: TankDrawContext, a team's tanks, a tank's body, cannons and outline.
 // tank_drawing.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vertices, faces, normals and textures of the track, hull, deck and turret.
 #include "render/tank_geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tank's model geometry (ModelGeometry, ModelFace): track, hull, deck and turret.
 // tank_geometry.cpp has their vertices and faces.
 #pragma once

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture table in loading order, the camouflage look-up, and reading each file or
 // reporting it missing.
 #include "render/texture_table.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "game/camouflage.h"
 #include "game/host.h"
@@ -45,18 +45,22 @@ std::string missingFileMessage(const std::string& fileName) {
     return "You are missing a file called " + fileName;
 }
 
+std::string unusableFileMessage(const std::string& fileName, const char* reason) {
+    return "The file " + fileName + " cannot be used: " + reason;
+}
+
 void loadTextureBitmap(GameHost& host, const std::string& folder, const TextureEntry& entry,
                        const TextureUpload& upload) {
     std::filesystem::path path = folder.empty() ? std::filesystem::path(entry.fileName)
                                                 : std::filesystem::path(folder) / entry.fileName;
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) {
-        host.showMessage(missingFileMessage(entry.fileName), missingFileCaption);
-        return;
-    }
     BitmapResult<RgbImage> image = loadBitmap(path.string());
     if (image.ok()) {
         upload(entry, image.value);
+    } else if (image.error == BitmapError::Missing) {
+        host.showMessage(missingFileMessage(entry.fileName), missingFileCaption);
+    } else {
+        host.showMessage(unusableFileMessage(entry.fileName, describeBitmapError(image.error)),
+                         missingFileCaption);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture table (TextureName, TextureEntry) and the loading of its files without GL;
 // texture_table.cpp has the bodies.
 #pragma once
@@ -47,12 +48,14 @@ TextureName textureForCamouflage(int camouflage);
 
 constexpr const char* missingFileCaption = "Error in Krellmont";
 std::string missingFileMessage(const std::string& fileName);
+// A file that is there but cannot be used, and why.
+std::string unusableFileMessage(const std::string& fileName, const char* reason);
 
 using TextureUpload = std::function<void(const TextureEntry&, const RgbImage&)>;
 
-// One file, read from `folder` (empty: the working directory): a missing file is reported
-// through the host, one message; an unreadable or malformed one is skipped silently; a
-// readable one is handed to `upload`.
+// One file, read from `folder` (empty: the working directory): a missing, unreadable or
+// malformed file is reported through the host, one message naming it; a good one is handed
+// to `upload`.
 void loadTextureBitmap(GameHost& host, const std::string& folder, const TextureEntry& entry,
                        const TextureUpload& upload);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binding each texture name and uploading its pixels with the game's filtering and wrapping.
 #include "render/textures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // loadTextures and uploadBoundTexture: the GL side of the texture table; textures.cpp has
 // the bodies.
 #pragma once

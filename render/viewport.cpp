@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewport, clear colour and perspective fitted to the drawing area.
 #include "render/viewport.h"
 

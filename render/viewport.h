@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The projection's constants, viewportAspect and resizeViewport; viewport.cpp has the bodies.
 #pragma once
 

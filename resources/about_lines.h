@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three lines of our own that the About box shows under the version.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files the program reads from its working directory, each name written once: the
 // program, the asset generator in tools/, the build (which lists the generated files from
 // the names quoted here) and the tests all take them from this catalogue.

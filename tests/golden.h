@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // expectAsReviewed: the tests' comparison of text with its reviewed copy on disk.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // generateAssets and generateThemeIcons: each file encoded, written and noted in the report.
 #include "tools/asset_generator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every picture and sound of the game into one folder.
 #pragma once
 

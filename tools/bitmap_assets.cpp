@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of pictures the generator writes: camouflages, previews, tracks, floor, prize, icon.
 #include "tools/bitmap_assets.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the generator writes, with its file name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding an Image as a 24-bit bottom-up bitmap with padded rows.
 #include "tools/bmp_writer.h"
 #include "tools/little_endian.h"

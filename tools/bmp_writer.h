@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes 24-bit uncompressed Windows bitmaps (BITMAPINFOHEADER, bottom-up rows).
 #pragma once
 

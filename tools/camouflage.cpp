@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe of each camouflage pattern, its texels painted from tiling noise, and previews.
 #include "tools/camouflage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tank camouflages: five a player picks from, plus a spare blue one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time program: krellmont_assets OUTPUT_DIR [--no-speech] [--icons ICON_DIR]
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the icon at any size: hull, tracks, turret and barrel sampled on a 32 x 32 grid.
 #include "tools/icon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window icon: a tank firing its cannon under an open sky.
 #pragma once
 

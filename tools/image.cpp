@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painters' colour arithmetic (mix, scale) and downsampling of a finer picture.
 #include "tools/image.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-memory RGB picture the generator paints into before it is encoded.
 #pragma once
 

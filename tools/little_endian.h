@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appending 16- and 32-bit little-endian integers to a byte buffer, for the BMP and WAV writers.
 #pragma once
 

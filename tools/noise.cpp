@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tiling noise: hashed lattice values smoothly blended, summed in octaves; and Dice.
 #include "tools/noise.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer noise that tiles: the same bytes on every compiler and optimisation level,
 // and seamless when a texture repeats across the floor or a tank's faces.
 #pragma once

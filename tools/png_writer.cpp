@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding an Image as PNG with stb_image_write.
 #include "tools/png_writer.h"
 

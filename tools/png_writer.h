@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes 24-bit PNG pictures: the desktop's icon theme takes PNG, not BMP.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds the generator writes: the cannon, and each taunt spoken or synthesized.
 #include "tools/sound_assets.h"
 

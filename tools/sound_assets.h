@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sound the generator writes: the cannon and the ten taunts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesizing the cannon, the chicken and the wordless taunts, and finishing every sound.
 #include "tools/sound_synth.h"
 

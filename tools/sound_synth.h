@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds made from scratch: the cannon, the chicken, and a wordless stand-in for a spoken
 // taunt when no speech synthesizer is installed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running espeak-ng to speak a taunt into a WAV file, when it is installed.
 #include "tools/speech.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken taunts from the espeak-ng speech synthesizer, when it is installed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the arena floor and the prize crate.
 #include "tools/surface_textures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the track's side (road wheels, rollers, sprocket) and its weathered steel links.
 #include "tools/track_textures.h"
 

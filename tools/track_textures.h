@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four views of a tank track: the side with its road wheels and the steel links seen
 // from the front slants and from above.
 #pragma once

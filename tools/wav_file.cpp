@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding a Sound as a 16-bit WAV file, and decoding PCM WAV files chunk by chunk.
 #include "tools/wav_file.h"
 #include "tools/little_endian.h"

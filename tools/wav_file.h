@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mono PCM sound in memory, and its 16-bit WAV encoding and decoding.
 #pragma once
 

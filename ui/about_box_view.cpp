@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "About Krellmont" box's view: icon, version and our lines, closed only by OK.
 #include "resources/about_lines.h"
 #include "resources/version.h"
@@ -8,6 +9,8 @@
 namespace {
 
 constexpr const char* aboutTitle = "About Krellmont";
+constexpr const char* licenceLine =
+    "Free software under the GNU GPL, version 3 or later; it comes with no warranty.";
 
 }  // namespace
 
@@ -36,6 +39,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     for (const char* line : aboutLines) {
         ImGui::TextUnformatted(line);
     }
+    ImGui::TextUnformatted(licenceLine);
     ImGui::EndGroup();
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float buttonWidth = 75.0f;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs' shared frame: popup per opening, OK by button or Enter, field focus, and
 // inputString.
 #include "ui/dialog_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every modal dialog's view shares: opening its popup, its OK and keeping the keyboard
 // on its text fields; dialog_frame.cpp has the bodies.
 #pragma once

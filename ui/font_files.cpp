@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font files found through fontconfig, read whole, checked and measured for their line height.
 #include "ui/font_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel's font table (PanelFontInfo) and finding, reading and measuring font files.
 // font_files.cpp has the bodies.
 #pragma once

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing the help text into sections and paragraphs, and loading the help file within its size.
 #include "ui/help_text.h"
 
+#include "files/data_file.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -94,24 +95,11 @@ HelpDocument parseHelpText(const std::string& text) {
 }
 
 bool loadHelpFile(const std::string& path, HelpDocument& document) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file) {
+    DataFile file = readDataFile(path, maxHelpFileBytes);
+    if (!file.ok()) {
         return false;
     }
-    std::string text;
-    char chunk[16384];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        text.append(chunk, got);
-        if (text.size() > maxHelpFileBytes) {
-            return false;
-        }
-    }
-    if (std::ferror(file.get())) {
-        return false;
-    }
-    document = parseHelpText(text);
+    document = parseHelpText(std::string(file.bytes.begin(), file.bytes.end()));
     return true;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file's format and its parsed form (HelpDocument of HelpSections); help_text.cpp
 // parses and loads it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer's view: the contents list and the selected section wrapped into lines.
 #include "ui/views.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KeyTapLatch's bookkeeping of presses since the last frame and of the releases held back.
 #include "ui/key_tap_latch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KeyTapLatch: holds back a key's release so ImGui sees even a quick tap down for a frame.
 // key_tap_latch.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key: the program's own names for the keys it reads; sdl_keys.h maps SDL's codes onto them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar's view drawn with ImGui: items, check marks, underlined mnemonics, the keyboard's
 // highlight; and SDL events fed to MenuKeyboard.
 #include "ui/views.h"

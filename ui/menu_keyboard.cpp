@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MenuKeyboard's keys: Alt alone, mnemonic letters, moving along the path of open menus,
 // choosing and closing.
 #include "ui/menu_keyboard.h"

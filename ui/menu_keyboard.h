@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MenuKeyboard: the menu bar driven by F10, Alt, mnemonics, arrows, Enter and Escape.
 // menu_keyboard.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's items as built at start-up, their look-up, checks and enabling, and the
 // "&" mnemonic markers.
 #include "ui/menu_model.h"

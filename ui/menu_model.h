@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu as data: MenuCommand ids, MenuItem and MenuModel with checks and greyed items;
 // menu_model.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box's view: the queue's front message as a modal box, dismissed by OK, Enter or
 // Escape.
 #include "ui/views.h"

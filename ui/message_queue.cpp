@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pushing and dismissing queued messages.
 #include "ui/message_queue.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MessageQueue: message boxes waiting to be shown, in the order they were raised.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers of the modal views: centring windows, Enter and Escape, dialog focus, safe
 // titles.
 #include "ui/views.h"

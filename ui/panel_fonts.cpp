@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the dialog and panel fonts into ImGui's atlas, the stand-in font, and font metrics
 // in whole pixels.
 #include "ui/views.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel button table, the panel's place in the window, and the positions of its texts and
 // buttons.
 #include "ui/panel_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status panel's layout: its eleven buttons and their actions, and where every text and
 // button goes; panel_layout.cpp has the bodies.
 #pragma once

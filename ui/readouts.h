@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StatusReadouts: the panel's text lines for the current tank; readouts_format.cpp formats
 // them and readouts_world.cpp reads them from the world.
 #pragma once

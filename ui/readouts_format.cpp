@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formats the status panel's team line, power, angle and mileage readouts, cut to their room.
 #include "ui/readouts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status readouts of the world's current tank, read without trusting the name buffers.
 #include "game/world.h"
 #include "ui/readouts.h"

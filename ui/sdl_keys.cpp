@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table from SDL's key codes to the program's keys.
 #include "ui/sdl_keys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // keyFor: SDL's key codes to the program's Key; sdl_keys.cpp has the table.
 #pragma once
 

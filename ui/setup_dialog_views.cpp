@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-game dialogs' views: team, player (camouflage previews, played by) and arena size,
 // with their fields, mnemonics and OK.
 #include "game/names.h"

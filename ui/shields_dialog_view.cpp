@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Activate Shield" dialog's view: the check box, the shield choices, OK and Cancel.
 #include "combat/shields.h"
 #include "ui/dialog_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status panel's view: readouts and the eleven tank buttons drawn with ImGui.
 #include "ui/views.h"
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ui's bodies: ImGui set-up on SDL and OpenGL, key feeding, frames, and the menu, panel and
 // modal dialogs it shows.
 #include "ui/ui.h"
 
 #include "combat/shields.h"
 #include "game/new_game.h"
+#include "render/bitmap_reader.h"
 #include "render/texture_table.h"
 #include "resources/asset_catalog.h"
 #include "ui/key_tap_latch.h"
@@ -37,17 +39,15 @@ void reserveSceneTextureNames() {
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
 }
 
-// The program icon for the About box; 0 when the picture is missing or unreadable.
+// The program icon for the About box; 0 when the picture is refused (the program said why
+// when it set the window's icon from the same file).
 GLuint loadIconTexture(const char* file) {
-    SDL_Surface* loaded = SDL_LoadBMP(file);
-    if (loaded == nullptr) {
+    BitmapResult<RgbImage> image = loadBitmap(file, maxIconSide);
+    if (!image.ok()) {
         return 0;
     }
-    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0);
-    SDL_FreeSurface(loaded);
-    if (rgba == nullptr) {
-        return 0;
-    }
+    // ImGui draws a texture's first row at the top.
+    const RgbImage topDown = flipRows(image.value);
     GLuint texture = 0;
     glGenTextures(1, &texture);
     GLint previous = 0;
@@ -55,13 +55,11 @@ GLuint loadIconTexture(const char* file) {
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, rgba->w, rgba->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 rgba->pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, RgbImage::rowAlignment);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, topDown.width, topDown.height, 0, GL_RGB,
+                 GL_UNSIGNED_BYTE, topDown.pixels.data());
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previous));
-    SDL_FreeSurface(rgba);
     return texture;
 }
 

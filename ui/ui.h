@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ui object: menu bar, status panel, dialogs and message boxes drawn each frame with ImGui;
 // ui.cpp has the bodies.
 #pragma once

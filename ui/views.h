@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ImGui views (status panel, menu bar, message box, help, dialogs) and their helpers;
 // bodies in the *_view.cpp files, panel_fonts.cpp, modal_helpers.cpp and dialog_frame.cpp.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a small starting corpus for the bitmap fuzzer: good files of several shapes and
 // formats, so the fuzzer begins past the header checks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the bitmap parser and converter. The sanitizers catch any read or
 // write outside a buffer; the checks below catch an accepted file that decodes inconsistently.
 
@@ -24,6 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (image.width != info.width || image.height != info.rows() ||
         image.pixels.size() != image.rowStride() * static_cast<std::size_t>(image.height) ||
         static_cast<std::int64_t>(image.width) * image.height > maxBitmapPixels) {
+        std::abort();
+    }
+    // The icons' path: the same parse with the icon cap, which accepts a subset, and the flip
+    // into top-down rows, which keeps every byte.
+    const bool iconSized = info.width <= maxIconSide && info.rows() <= maxIconSide;
+    if (parseBitmap(data, size, maxIconSide).ok() != iconSized ||
+        flipRows(image).pixels.size() != image.pixels.size()) {
         std::abort();
     }
     // Reading every byte lets the sanitizers see uninitialised or foreign memory.

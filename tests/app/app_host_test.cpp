@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of AppHost: sound without a player, and the "Shields" item passed to the menu.
 #include "app/app_host.h"
 #include "ui/menu_model.h"

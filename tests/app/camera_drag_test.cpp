@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of camera drags: yaw, pitch and viewing distance kept within their ranges.
 #include "app/camera_drag.h"
 

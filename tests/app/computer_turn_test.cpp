@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of ComputerTurn: the plan's moves in order, the shot's timing, pausing and stopping.
 #include "app/computer_turn.h"
 #include "combat/shields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of FramePacer: one frame per interval gathered, the excess dropped.
 #include "app/frame_pacer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of RedrawPolicy: every paced frame during a volley, and frames at the caret's edges.
 #include "app/redraw_policy.h"
 

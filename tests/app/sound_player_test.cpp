@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of SoundPlayer: one mixer channel, where a new sound cuts off the one playing.
 #include "app/sound_player.h"
 

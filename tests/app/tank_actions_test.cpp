@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of tank actions from keys, characters and panel buttons, and of the InputGate.
 #include "combat/tank_actions.h"
 #include "app/input_map.h"

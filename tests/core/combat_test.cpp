@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of shells: hits in turn order, shields as worn spheres, the shell table and the barrier.
 #include "combat/flight.h"
 #include "combat/hits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test fixtures of the rules: CombatScene, a world built tank by tank, and runNewGame.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the computer players: targets found within each level's volleys, games that end,
 // and their drives and aims.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingHost: the tests' GameHost, keeping every message, sound and switch in order.
 #pragma once
 

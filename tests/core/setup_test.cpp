@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of setting up a game: the player dialog's choices, placement budgets, prize draws and
 // names.
 #include "game/placement.h"

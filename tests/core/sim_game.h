@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SimGame: the whole-game simulation that sim_test.cpp plays from seeds.
 #pragma once
 
@@ -5,6 +6,7 @@
 // with the game's invariants checked after every action and every frame.
 
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -24,10 +26,13 @@
 #include "tests/core/fixtures.h"
 #include "tests/golden.h"
 
-template <typename... Args>
-void appendf(std::string& log, const char* format, Args... args) {
+// printf-checked, so every call's format is a literal the compiler verifies.
+[[gnu::format(printf, 2, 3)]] inline void appendf(std::string& log, const char* format, ...) {
     char line[256];
-    std::snprintf(line, sizeof line, format, args...);
+    std::va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
     log += line;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of whole seeded games played by SimGame against the reviewed log.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of a tank's moves: stopping short of team mates, firing, and cannon prizes.
 #include "combat/firing.h"
 #include "combat/shields.h"

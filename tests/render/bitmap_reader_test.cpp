@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the bitmap reader: widths, row orders, header layouts, refusals and truncations.
 #include "render/bitmap_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -132,17 +135,45 @@ TEST(BitmapReader, EveryTruncationAndHeaderByteMutationIsHandled) {
 }
 
 // From disk a file ends where its bytes end, or at 128 MB: pixels past either are missing.
-TEST(BitmapReader, FilesAreReadToTheirEndButNotPast128MB) {
-    const std::string path = testing::TempDir() + std::to_string(getpid()) + "reader.bmp";
-    for (std::uint32_t offset : {54u, (128u << 20) + 54}) {
-        auto bytes = goodBmp(5, 3);  // 102 bytes, of which 47 make the pixels
-        put32(bytes, 10, offset);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(bytes.data()), 100);
-        std::filesystem::resize_file(path, offset + 46);
-        EXPECT_EQ(readBitmapFile(path).error,
-                  offset > 54 ? BitmapError::BadHeader : BitmapError::TruncatedPixels);
+// Only a regular file of a size some bitmap could need is read, and nothing blocks: a pipe
+// with no writer would hang an ordinary open for good.
+TEST(BitmapReader, RefusesWhatIsNoRegularFileOrTooLargeWithoutBlocking) {
+    const std::string scratch = testing::TempDir() + std::to_string(getpid()) + "reader";
+    std::filesystem::create_directory(scratch);
+    const auto write = [&](const std::string& name, const std::vector<std::uint8_t>& bytes,
+                           std::uintmax_t size) {
+        const std::string path = scratch + "/" + name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::min<std::size_t>(size, 100));
+        std::filesystem::resize_file(path, size);
+        return path;
+    };
+    ASSERT_EQ(mkfifo((scratch + "/pipe.bmp").c_str(), 0600), 0);
+    auto farPixels = goodBmp(5, 3);
+    put32(farPixels, 10, (128u << 20) + 54);
+    const struct {
+        std::string path;
+        BitmapError error;
+    } cases[] = {
+        {scratch + "/missing.bmp", BitmapError::Missing},
+        {scratch, BitmapError::NotRegularFile},
+        {scratch + "/pipe.bmp", BitmapError::NotRegularFile},
+        {"/dev/zero", BitmapError::NotRegularFile},
+        {write("short.bmp", goodBmp(5, 3), 54 + 46), BitmapError::TruncatedPixels},
+        {write("far.bmp", farPixels, (128u << 20) + 54 + 47), BitmapError::TooLarge},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readBitmapFile(c.path).error, c.error) << c.path;
+
+    // Icons: refused, not scaled, past 256 on either side.
+    for (auto [width, height] : {std::pair{256, 256}, {257, 1}, {1, 257}}) {
+        const std::string path =
+            write("icon.bmp", goodBmp(width, height), goodBmp(width, height).size());
+        EXPECT_EQ(loadBitmap(path, maxIconSide).error,
+                  width * height > 256 * 256 / 2 ? BitmapError::None : BitmapError::BadDimensions)
+            << width << "x" << height;
     }
-    std::filesystem::remove(path);
+    std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

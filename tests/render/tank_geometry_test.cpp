@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the tank's geometry: every part a closed convex solid with outward faces.
 #include "render/tank_geometry.h"
 #include "render/face_normal.h"

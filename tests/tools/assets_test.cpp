@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated files as the program and outside tools see them: ImageMagick reads the
 // bitmaps, SoX the sounds, and the program's own reader every picture pixel for pixel.
 #include "render/bitmap_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help text, read by the program's own parser, lists its sections in its contents and
 // speaks of every control.
 #include "ui/help_text.h"

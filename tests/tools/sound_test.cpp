@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finishing of every sound, and reading WAVs back (the speech synthesizer's output
 // passes through that reader).
 #include "tools/sound_synth.h"

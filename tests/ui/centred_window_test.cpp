@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of centreNextWindow: a window centred once is left where the user drags it.
 #include "imgui_harness.h"
 #include "ui/views.h"

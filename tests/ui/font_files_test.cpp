@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of font files: damaged bytes refused without reading past them.
 #include "ui/font_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the help text's parser and of the help viewer with odd files.
 #include "ui/help_text.h"
 #include "imgui_harness.h"
@@ -87,7 +88,7 @@ TEST(HelpFile, OddFilesFailCleanlyOrDrawOnlyTheirVisiblePart) {
     std::ofstream(testing::TempDir() + "odd.hlp") << atLimit << 'x';  // one byte too many
     for (const std::string& path :
          {std::string("/nonexistent/x.hlp"), std::string("/"), testing::TempDir() + "odd.hlp"})
-        EXPECT_FALSE(loadHelpFile(path, none)) << path;  // "/" opens but cannot be read
+        EXPECT_FALSE(loadHelpFile(path, none)) << path;  // "/" is a folder
     std::remove((testing::TempDir() + "odd.hlp").c_str());
     EXPECT_EQ(helpFailedMessage("krellmont.hlp"), "Failed to open 'krellmont.hlp'");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ImGuiHarness: ImGui frames run headless for the ui tests.
 #pragma once
 

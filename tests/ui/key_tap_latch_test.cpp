@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of KeyTapLatch: a tap between two frames released only after a frame saw it down.
 #include "ui/key_tap_latch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the menu's keyboard control and of the menu bar view opening what the keys chose.
 #include "ui/menu_keyboard.h"
 #include "tests/ui/imgui_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of MenuModel: the game items greyed together, "Shields" following the tank.
 #include "ui/menu_model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the status panel's layout with too wide captions and team line.
 #include "ui/panel_layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the status readouts: their formats, and reading them from the world.
 #include "ui/readouts.h"
 #include "game/world.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A person (team A, two tanks, so that one volley cannot end the game) against the computer
 # (team B, chosen with Alt+C and Alt+E): after the person's shot the computer's turn comes with
 # the panel's buttons grey, it fires by itself and the turn comes back to the person.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game of Krellmont through its window as a person would: New Game from the
 # keyboard with every dialog accepted, team A's tank shoots itself (cannon at its highest, the
 # least power), team B fires with the panel's Shoot button, "Game Over" shows, and File > Exit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a real window under a private X server, stepped frame by frame: what it
 // draws is read back as pixels and as ImGui draw data, input takes the loop's own paths.
 #include "app/program.h"
@@ -8,13 +9,21 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include "render/texture_table.h"
 #include "tests/golden.h"
+#include "tests/render/bitmap_test_files.h"
+#include "ui/help_text.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -312,7 +321,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     }
     EXPECT_EQ(left, "2m 1m 0m 0m ");
     expectDrawing("about_box", "About");
-    EXPECT_EQ(pixel(191, 273), 0x588034u);  // the icon's picture
+    EXPECT_EQ(pixel(157, 263), 0x588034u);  // the icon's picture, upright
     key(SDLK_RETURN);
     EXPECT_FALSE(program.ui().modalOpen() || program.world().shotInProgress);
     click(261, 569);  // Shoot; while the shell flies keys and buttons do nothing
@@ -399,7 +408,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         std::pair{ExitCommand, "quit 1 modal 0 keys 0 --T-T- lines 0 texture 1 about 0"},
         std::pair{NewGameCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1 about 0"},
-        std::pair{AboutCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1 about 11"},
+        std::pair{AboutCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1 about 12"},
         std::pair{ShieldsCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1 about 0"},
         std::pair{HelpCommand, "quit 0 modal 1 keys 1 --T-T- lines 0 texture 1 about 0"},
         std::pair{WireframeCommand, "quit 0 modal 0 keys 0 W---T- lines 1 texture 0 about 0"},
@@ -443,6 +452,98 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
     for (int i = 0; i < 40 && program.world().shotInProgress; ++i)
         burst();
     EXPECT_FALSE(program.world().shotInProgress);  // the volley ended under the storms
+}
+
+// Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
+// is named in one message (a sound's on standard error) and the game goes on. Nothing may hang
+// on a pipe, take the memory a header merely claims, or hand the window system a huge icon.
+TEST(OddDataFiles, EachIsNamedOnceAndTheGameGoesOn) {
+    using namespace bitmap_test;
+    namespace fs = std::filesystem;
+    const fs::path runFolder = fs::current_path();
+    const fs::path scratch = testing::TempDir() + std::to_string(getpid()) + "odd-data";
+    // A bitmap of the given size, claiming another side, or cut after `keep` bytes.
+    const auto bitmap = [](int width, int height, std::uint32_t claimedSide = 0,
+                           std::size_t keep = SIZE_MAX) {
+        return [=](const std::string& path) {
+            std::vector<std::uint8_t> bytes = goodBmp(width, height);
+            if (claimedSide != 0) {
+                put32(bytes, 18, claimedSide);
+                put32(bytes, 22, claimedSide);
+            }
+            bytes.resize(std::min(keep, bytes.size()));
+            std::ofstream(path, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        };
+    };
+    const auto pipe = [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); };
+    const auto unusable = [](const char* file, BitmapError error) {
+        return unusableFileMessage(file, describeBitmapError(error));
+    };
+    const std::string hugeIcon = unusable("Krellmont.bmp", BitmapError::BadDimensions);
+    const struct {
+        const char* file;
+        std::function<void(const std::string&)> make;
+        std::string message;  // empty for a sound
+    } cases[] = {
+        {"Krellmont.bmp", bitmap(2048, 2048), hugeIcon},
+        {"Krellmont.bmp", bitmap(5, 3, 40000), hugeIcon},
+        {"Krellmont.bmp", bitmap(5, 3, 100000), hugeIcon},
+        {"floor.bmp", pipe, unusable("floor.bmp", BitmapError::NotRegularFile)},
+        {"bluecamo.bmp", [](const std::string& path) { fs::create_directory(path); },
+         unusable("bluecamo.bmp", BitmapError::NotRegularFile)},
+        {"prize.bmp", bitmap(8, 8, 0, 100), unusable("prize.bmp", BitmapError::TruncatedPixels)},
+        // Opened and of the right kind even for root, yet every read fails.
+        {"citycamo.bmp",
+         [](const std::string& path) { fs::create_symlink("/proc/self/mem", path); },
+         unusable("citycamo.bmp", BitmapError::CannotOpen)},
+        {"cannon.wav", pipe, ""},
+        {"krellmont.hlp", pipe, helpFailedMessage("krellmont.hlp")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        fs::remove_all(scratch);
+        fs::create_directory(scratch);
+        for (const fs::directory_entry& entry : fs::directory_iterator(runFolder))
+            fs::create_symlink(entry.path(), scratch / entry.path().filename());
+        fs::remove(scratch / c.file);
+        c.make((scratch / c.file).string());
+        fs::current_path(scratch);
+        {
+            // A close event another test's timer left behind would end this program.
+            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+            std::string failure;
+            Program program{PlatformWindow::create("test", failure)};
+            ASSERT_TRUE(program.start()) << failure;
+            const auto frames = [&program] {
+                for (int i = 0; i < 3; ++i) {
+                    SDL_Event event;
+                    while (SDL_PollEvent(&event))
+                        program.handleEvent(event);
+                    program.drawFrame();
+                }
+            };
+            std::vector<std::string> messages;
+            const auto takeMessages = [&] {
+                frames();
+                for (MessageQueue& queue = program.ui().messages(); !queue.empty(); queue.pop())
+                    messages.push_back(queue.front().text);
+            };
+            takeMessages();
+            for (int command : {HelpCommand, AboutCommand})
+                program.runCommand(command), takeMessages();
+            EXPECT_FALSE(drawing("About").empty()) << "the About box opens";
+            SoundPlayer sound;  // as the program's own plays a shot
+            for (int shot = 0; shot < 2; ++shot)
+                sound.play("cannon.wav");
+            EXPECT_EQ(sound.refused("cannon.wav"), c.message.empty());
+            EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{}
+                                                  : std::vector<std::string>{c.message});
+            EXPECT_FALSE(program.quitting());
+        }
+        fs::current_path(runFolder);
+    }
+    fs::remove_all(scratch);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GL tests' shared context and scene, test textures, comparison with reviewed pictures,
 // and TestGame.
 #include "tests/render/gl/gl_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GL tests' harness: one shared context and scene, test textures, reviewed pictures and
 // TestGame; gl_harness.cpp has the bodies.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of drawing on a real GL context: texture uploads, clipping, the shell, whole frames
 // against reviewed pictures, and GL state.
 #include "render/lighting.h"
