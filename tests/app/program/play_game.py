@@ -13,7 +13,7 @@ import subprocess
 import sys
 import time
 
-TITLE = "Krellmont version 3.0"
+TITLE = "Krellmont version [0-9.]+$"  # a regular expression, as xdotool takes names
 TEAM_LINE = r"Te\w*: Te\w* %s,"  # tesseract may read "Team" as "Tear", B as 8, A as 4
 
 
