@@ -117,6 +117,12 @@ struct Ui::Impl {
     KeyTapLatch keyLatch;
     MenuKeyboard menuKeys;
     int menuCommand = 0;
+    // Where the window's own mouse events last put the pointer; none once it has left. The
+    // SDL backend asks for the desktop-wide pointer instead, which SDL's X11 driver refreshes
+    // only on XInput2 raw motion: synthetic input and some servers send none, so the menus
+    // never saw the pointer move. The events always carry it.
+    std::optional<ImVec2> pointer;
+    bool pointerLeft = false;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -183,6 +189,7 @@ void Ui::processEvent(const SDL_Event& event) {
     } else if (const int command = feedMenuKeyboard(impl_->menuKeys, menu_, event)) {
         impl_->menuCommand = command;
     }
+    followPointer(event);
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
         const int key = event.key.keysym.scancode;
         const bool down = event.type == SDL_KEYDOWN;
@@ -217,9 +224,39 @@ std::optional<float> Ui::caretClock() const {
     return field->CursorAnim;
 }
 
+void Ui::followPointer(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            impl_->pointer =
+                ImVec2(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+            impl_->pointerLeft = false;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            impl_->pointer =
+                ImVec2(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_LEAVE) {
+                impl_->pointerLeft = true;
+            } else if (event.window.event == SDL_WINDOWEVENT_ENTER) {
+                impl_->pointerLeft = false;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
 void Ui::beginFrame() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
+    ImGuiIO& io = ImGui::GetIO();
+    if (impl_->pointerLeft && !ImGui::IsAnyMouseDown()) {
+        io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);  // nothing stays highlighted behind it
+    } else if (impl_->pointer) {
+        io.MousePos = *impl_->pointer;
+    }
     // While keys drive the menu the pointer resting on another title must not open it.
     if (impl_->menuKeys.keyboardDriven() && impl_->menuKeys.active()) {
         ImGui::GetIO().MousePos = ImVec2(-FLT_MAX, -FLT_MAX);

@@ -103,6 +103,8 @@ class Ui {
     bool modalOpen() const;
 
   private:
+    void followPointer(const SDL_Event& event);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
     MenuModel menu_;

@@ -111,6 +111,16 @@ class Session:
 
 
 def play(session):
+    # The menus follow the pointer: resting on "Set PolygonMode" opens its submenu.
+    session.click(session.x + 60, session.y + 10)  # Options
+    run("xdotool", "mousemove", str(session.x + 100), str(session.y + 31))
+    time.sleep(1.0)
+    # Its items are greyed before a game, too faint to read: the submenu's light box is enough.
+    shot = session.shot("submenu-by-hover")
+    colour = run("convert", shot, "-crop", "1x1+%d+%d" % (session.x + 300, session.y + 31),
+                 "-format", "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]", "info:")
+    assert min(int(c) for c in colour.split()) > 200, "no submenu under the pointer: " + colour
+    session.click(session.x + session.width // 2, session.y + session.height // 2)
     session.new_game()
     session.key("Up", repeat=40)
     session.key("Next", repeat=10)

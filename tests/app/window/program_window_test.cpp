@@ -97,6 +97,15 @@ struct ProgramWindow : ::testing::Test {
         SDL_WarpMouseInWindow(SDL_GL_GetCurrentWindow(), x, y);
         frames(2);
     }
+    // The pointer moved as the window system tells it, by an event alone: no warp.
+    void moveTo(int x, int y) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = x;
+        event.motion.y = y;
+        send(event);
+        frames();  // a submenu opened by hovering shows from the next frame on
+    }
     void click(int x, int y) {
         pointAt(x, y);
         SDL_Event event{};
@@ -330,11 +339,25 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     click(656, 551);                // Raise
     EXPECT_EQ(tryKeys(), "-49 0");  // the shot starts a new mileage
     expectDrawing("status_panel_greyed");
+    // Resting on a title highlights it; once the pointer has left the window nothing is.
+    const auto titleHighlighted = [&] {
+        const std::vector<std::string> bar = drawing("##MainMenuBar");
+        return std::count_if(bar.begin(), bar.end(), [](const std::string& line) {
+            return line.rfind("box 4296FA", 0) == 0;
+        });
+    };
+    moveTo(185, 9);
+    EXPECT_EQ(titleHighlighted(), 1) << "Help under the pointer";
+    SDL_Event leave{};
+    leave.type = SDL_WINDOWEVENT;
+    leave.window.event = SDL_WINDOWEVENT_LEAVE;
+    send(leave);
+    EXPECT_EQ(titleHighlighted(), 0) << "the pointer has left";
     click(60, 9);
-    pointAt(100, 31);  // Set PolygonMode, whose commands a game enables
+    moveTo(100, 31);  // motion alone opens Set PolygonMode, whose commands a game enables
     expectDrawing("options_menu", "##Menu_0");
     expectDrawing("menu_bar_by_mouse", "##MainMenuBar");  // no letter underlined
-    pointAt(20, 9);      // with a menu open, File opens under the pointer
+    moveTo(20, 9);       // with a menu open, File opens under the pointer
     key(SDLK_PAGEDOWN);  // not a letter, though its code ends in New Game's
     click(30, 50);       // Exit
     EXPECT_TRUE(program.quitting());
