@@ -77,6 +77,9 @@ bool drawHelpViewerView(HelpViewerState& state) {
     const bool shown = ImGui::Begin("Krellmont Help", &open,
                                     ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoCollapse);
     state.focused = open && ImGui::IsWindowFocused(ImGuiFocusedFlags_RootAndChildWindows);
+    if (state.focused && escapePressed()) {
+        open = false;  // as its close box
+    }
     if (!shown) {
         ImGui::End();
         return open;

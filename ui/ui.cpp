@@ -192,6 +192,13 @@ void Ui::processEvent(const SDL_Event& event) {
     followPointer(event);
     if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
         const int key = event.key.keysym.scancode;
+        // The new-game dialogs ignore Escape; their text fields would take it as "undo my
+        // typing". A message box stacked over a dialog still closes with it.
+        const bool setupDialogOnTop = impl_->newGame != nullptr && impl_->newGame->active() &&
+                                      messages_.empty() && !impl_->aboutOpen;
+        if (key == SDL_SCANCODE_ESCAPE && setupDialogOnTop) {
+            return;
+        }
         const bool down = event.type == SDL_KEYDOWN;
         if (!impl_->keyLatch.holdBack(key, down)) {
             feedKey(key, down);

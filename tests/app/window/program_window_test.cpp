@@ -241,6 +241,7 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     frames(2);
     // Over the selected proposal, cut at 23 bytes; Greek, Cyrillic and accented letters show.
     text("Ωmega##Жuk ő Armour Brigade");
+    key(SDLK_ESCAPE);  // the dialogs ignore it: what was typed stays
     key(SDLK_TAB);
     text("2");
     expectDrawing("team_dialog", "Select Team");
@@ -317,6 +318,10 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     EXPECT_EQ(tryKeys(), "-48 2");
     click(5, 300);  // the 3-D view beside the help viewer takes the keys back
     EXPECT_EQ(tryKeys(), "-49 3");
+    EXPECT_FALSE(drawing("Krellmont Help").empty());
+    click(400, 200);  // back in the viewer, Escape closes it as its close box does
+    key(SDLK_ESCAPE);
+    EXPECT_TRUE(drawing("Krellmont Help").empty());
     // Each message box takes one key, the About box under them no Escape; none fires.
     for (const char* text : {"first", "second", "third"})
         program.ui().messages().push(text, "Game Over");
