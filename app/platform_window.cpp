@@ -151,12 +151,21 @@ void PlatformWindow::swapBuffers() {
     SDL_GL_SwapWindow(window_);
 }
 
-void PlatformWindow::keepWithinLimits() {
+void PlatformWindow::keepWithinLimits(int minWidth, int minHeight) {
+    minWidth = std::min(minWidth, maxWidth_);
+    minHeight = std::min(minHeight, maxHeight_);
+    if (minWidth != minWidth_ || minHeight != minHeight_) {
+        minWidth_ = minWidth;
+        minHeight_ = minHeight;
+        SDL_SetWindowMinimumSize(window_, minWidth_, minHeight_);
+    }
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(window_, &width, &height);
-    if (width > maxWidth_ || height > maxHeight_) {
-        SDL_SetWindowSize(window_, std::min(width, maxWidth_), std::min(height, maxHeight_));
+    const int keptWidth = std::clamp(width, minWidth_, maxWidth_);
+    const int keptHeight = std::clamp(height, minHeight_, maxHeight_);
+    if (keptWidth != width || keptHeight != height) {
+        SDL_SetWindowSize(window_, keptWidth, keptHeight);
     }
 }
 

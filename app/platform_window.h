@@ -41,9 +41,11 @@ class PlatformWindow {
     SDL_Window* sdlWindow() const { return window_; }
     SDL_GLContext glContext() const { return context_; }
     bool minimised() const;
-    // Shrinks the window back within the largest size the GL driver draws, should a window
-    // manager or a user's tool have stretched it past the limit given at creation.
-    void keepWithinLimits();
+    // Keeps the window within the largest size the GL driver draws and the smallest the
+    // program's panel needs (which is known only once the fonts are measured): tells the window
+    // manager, and resizes a window that a user's tool, or no window manager at all, let
+    // past either.
+    void keepWithinLimits(int minWidth, int minHeight);
     // Size of the drawable area in pixels (zero when the window is shrunk away).
     void drawableSize(int& width, int& height) const;
 
@@ -54,4 +56,6 @@ class PlatformWindow {
     SDL_GLContext context_ = nullptr;
     int maxWidth_ = 0;
     int maxHeight_ = 0;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
 };

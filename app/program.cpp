@@ -40,6 +40,9 @@
 
 namespace {
 
+// The menu bar, the status panel and a strip of the arena between them.
+constexpr int minimumWindowHeight = 240;
+
 const char* const websiteAddress = "https://krellmont.example.org/";
 
 std::string windowTitle() {
@@ -264,7 +267,8 @@ void Program::drawScene() {
 }
 
 void Program::drawFrame() {
-    window_->keepWithinLimits();
+    // Narrower, the status panel's buttons would be cut off.
+    window_->keepWithinLimits(std::max(ui_.minimumWindowWidth(), 320), minimumWindowHeight);
     computer_.update(
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady(), ui_.modalOpen(), world_, host_);

@@ -89,3 +89,12 @@ PanelLayout layoutStatusPanel(const PanelTextMetrics& m) {
     b[LowerButtonId] = cell(p + 431, y1 + 38);
     return layout;
 }
+
+int layoutRightEdge(const PanelLayout& layout) {
+    int right = 0;
+    for (const PanelButtonInfo& button : panelButtons) {
+        const PanelRect& box = layout.buttons[static_cast<std::size_t>(button.id)];
+        right = std::max(right, box.x + box.width);
+    }
+    return right;
+}

@@ -84,3 +84,6 @@ struct PanelLayout {
 // The text lines stack by the fonts' heights; the button block hangs off the right end of the
 // power text, so a wider power readout moves every button right.
 PanelLayout layoutStatusPanel(const PanelTextMetrics& metrics);
+
+// How far right the layout reaches: the panel is whole in a window at least this wide.
+int layoutRightEdge(const PanelLayout& layout);

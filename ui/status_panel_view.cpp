@@ -2,6 +2,8 @@
 // The status panel's view: readouts and the eleven tank buttons drawn with ImGui.
 #include "ui/views.h"
 
+#include "game/tank.h"
+
 namespace {
 
 const ImU32 black = IM_COL32(0, 0, 0, 255);
@@ -52,6 +54,12 @@ PanelTextMetrics measurePanelText(const StatusReadouts& r, int panelWidth, const
     m.moveTankCaptionWidth = textWidth(f.get(Font8), moveTankCaption);
     m.moveCannonCaptionWidth = textWidth(f.get(Font8), moveCannonCaption);
     return m;
+}
+
+int statusPanelWidthNeeded(const PanelFonts& fonts) {
+    // The widest readouts there can be: full power moves every button furthest right.
+    const StatusReadouts widest = formatStatusReadouts("", "", 1, Tank::maxPower, 0, 0);
+    return layoutRightEdge(layoutStatusPanel(measurePanelText(widest, 0, fonts)));
 }
 
 int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,

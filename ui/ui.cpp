@@ -375,6 +375,10 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
     return outcome;
 }
 
+int Ui::minimumWindowWidth() const {
+    return impl_->contextCreated ? statusPanelWidthNeeded(impl_->fonts) : 0;
+}
+
 bool Ui::modalOpen() const {
     const bool newGame = impl_->newGame != nullptr && impl_->newGame->active();
     return newGame || impl_->shields.has_value() || impl_->aboutOpen || !messages_.empty();

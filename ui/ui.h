@@ -51,6 +51,8 @@ class Ui {
     void shutdown();
 
     void processEvent(const SDL_Event& event);
+    // The narrowest window in which the status panel shows whole (0 before init).
+    int minimumWindowWidth() const;
     // ImGui wants the keyboard (a text field is active) or the mouse (the pointer is over the
     // menu, the panel or a dialog): the program then keeps the event from the game.
     bool wantsKeyboard() const;

@@ -40,6 +40,8 @@ int textWidth(const ImFont* font, const std::string& text);
 
 PanelTextMetrics measurePanelText(const StatusReadouts& readouts, int panelWidth,
                                   const PanelFonts& fonts);
+// The narrowest panel in which every button shows whole, whatever the readouts say.
+int statusPanelWidthNeeded(const PanelFonts& fonts);
 
 // The status panel window. Returns the clicked button's id, or 0.
 int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,

@@ -369,10 +369,15 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     // A box open while the window changes size moves to the middle of the new size.
     program.ui().messages().push("Game Over", "Game Over");
     frames(2);
+    // Narrower than the status panel needs, the window is kept as wide as the panel.
     SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 640, 480);
     frames(2);
-    EXPECT_EQ(drawing("Game Over").at(0), "box FFFFFF/250 210,214 220x72");
-    EXPECT_EQ(pixel(420, 200), 0xD1D1D1u);  // its caption bar
+    int width = 0, height = 0;
+    SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &width, &height);
+    EXPECT_EQ(width, program.ui().minimumWindowWidth());
+    EXPECT_EQ(width, 761);  // the right end of the cannon's ClkWse button at full power
+    EXPECT_EQ(drawing("Game Over").at(0), "box FFFFFF/250 270,214 220x72");
+    EXPECT_EQ(pixel(480, 200), 0xD1D1D1u);  // its caption bar
     key(SDLK_RETURN);
     send(keyEvent(SDLK_LALT));  // held, it underlines the menu titles' letters
     expectDrawing("menu_bar_with_alt", "##MainMenuBar");
