@@ -128,6 +128,12 @@ void Program::run() {
         if (step.draw) {
             drawFrame();
             redraw_.setCaretClock(ui_.caretClock());
+            // The banner goes by itself: a frame then takes it away.
+            const std::optional<double> bannerEnds = handOver_.bannerEnds(secondsNow());
+            redraw_.setChangeAt(
+                bannerEnds ? std::optional<std::int64_t>(static_cast<std::int64_t>(
+                                 *bannerEnds * static_cast<double>(SDL_GetPerformanceFrequency())))
+                           : std::nullopt);
         } else {
             waitForNextFrame(step.sleepSeconds);
         }
@@ -171,6 +177,10 @@ bool Program::gameReady() const {
 // Shells take their step in each drawn frame unless a dialog holds them.
 bool Program::shellsMoving() const {
     return gameExists_ && !world_.setupInProgress && world_.shotInProgress && !ui_.modalOpen();
+}
+
+double Program::secondsNow() const {
+    return static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
 InputGate Program::inputGate() const {
@@ -250,13 +260,14 @@ void Program::handleMouse(const SDL_Event& event) {
 
 void Program::drawScene() {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
-        const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode,
-                                  view_.antialiasing};
         // One tick of the rules, then the picture of it: while a dialog is open the shells
         // hold still.
         const SeenShells shells =
             ui_.modalOpen() ? shellsInFlight(world_) : updateShells(world_, host_);
-        renderFrame(world_, *scene_, frameView, shells);
+        // A turn that passed in this tick is handed over before it is drawn.
+        handOver_.update(world_, secondsNow(), camera_, view_.cameraCentre);
+        const FrameView view{camera_, view_.cameraCentre, view_.polygonMode, view_.antialiasing};
+        renderFrame(world_, *scene_, view, shells);
         return;
     }
     // No game yet: the window stays black behind the menu and dialogs.
@@ -296,6 +307,11 @@ void Program::drawFrame() {
             // The 3-D view gets the keyboard back after a click.
             ImGui::SetWindowFocus(nullptr);
         }
+        if (gameReady()) {
+            PanelRect view = client;
+            view.height = std::max(0, client.height - statusPanelHeight);
+            ui_.drawTurnBanner(handOver_.banner(secondsNow()), view);
+        }
     }
     const ModalOutcome outcome = ui_.drawModals(world_, host_);
     ui_.endFrame();
@@ -322,6 +338,7 @@ void Program::pressPanelButton(int buttonId) {
 
 void Program::gameBuilt() {
     resetCamera(camera_, world_.arena.halfSide);
+    handOver_.forgetGame();
     if (!gameExists_) {
         gameExists_ = true;
         ui_.menu().setGameItemsEnabled(true);

@@ -5,6 +5,7 @@
 
 #include "app/app_host.h"
 #include "app/computer_turn.h"
+#include "app/hand_over.h"
 #include "app/input_map.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
@@ -60,6 +61,7 @@ class Program {
     bool gameReady() const;
     void gameBuilt();
     InputGate inputGate() const;
+    double secondsNow() const;
 
     std::unique_ptr<PlatformWindow> window_;
     Ui ui_;
@@ -72,6 +74,7 @@ class Program {
     std::unique_ptr<SceneResources> scene_;
     ViewSettings view_;
     Camera camera_;
+    HandOver handOver_;
     MouseDrag drag_;
     CurrentContextSwitches glSwitches_;
     RedrawPolicy redraw_;

@@ -43,12 +43,19 @@ void RedrawPolicy::setCaretClock(std::optional<float> clock) {
 }
 
 RedrawPolicy::Step RedrawPolicy::step(std::int64_t now) {
+    if (changeAt_ && now >= *changeAt_) {
+        changeAt_.reset();
+        pictureChanged();
+    }
     const bool caretDue = caretEdge_ && (!pacer_.hasCounter() || now >= *caretEdge_);
     if (framesOwed_ == 0 && !shellsMoving_ && !computerActing_ && !caretDue) {
         Step idle;
-        if (caretEdge_) {
-            idle.sleepSeconds =
-                static_cast<double>(*caretEdge_ - now) / static_cast<double>(frequency_);
+        std::optional<std::int64_t> wake = caretEdge_;
+        if (changeAt_ && (!wake || *changeAt_ < *wake)) {
+            wake = changeAt_;
+        }
+        if (wake) {
+            idle.sleepSeconds = static_cast<double>(*wake - now) / static_cast<double>(frequency_);
         }
         return idle;
     }

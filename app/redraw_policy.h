@@ -32,6 +32,9 @@ class RedrawPolicy {
     // Called after each frame with ImGui's blink clock of the text field being edited (none when
     // no caret blinks): the next frame is due when the caret next appears or disappears.
     void setCaretClock(std::optional<float> clock);
+    // Something on screen changes by itself at counter reading `when` (a banner goes): a frame
+    // is drawn then. None cancels.
+    void setChangeAt(std::optional<std::int64_t> when) { changeAt_ = when; }
 
     struct Step {
         bool draw = false;
@@ -49,6 +52,7 @@ class RedrawPolicy {
     bool computerActing_ = false;
     std::int64_t lastFrame_;
     std::optional<std::int64_t> caretEdge_;
+    std::optional<std::int64_t> changeAt_;
 };
 
 // Seconds from the blink clock `clock` to the next moment the caret appears or disappears, by

@@ -301,6 +301,12 @@ int Ui::drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const Panel
     return drawStatusPanelView(readStatusReadouts(world), buttonsEnabled, rect, impl_->fonts);
 }
 
+void Ui::drawTurnBanner(const std::string& text, const PanelRect& view) {
+    if (!text.empty()) {
+        drawTurnBannerView(text, view, impl_->fonts);
+    }
+}
+
 void Ui::openAbout() {
     impl_->aboutOpen = true;
 }

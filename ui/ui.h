@@ -79,6 +79,9 @@ class Ui {
     // the button clicked in this frame (a PanelButtonId) or 0; with buttonsEnabled false every
     // button is greyed and returns nothing. Draws only the background while no tank exists.
     int drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect);
+    // The banner that names who plays now, across the top of the 3-D view; it takes no input.
+    // Nothing for an empty text.
+    void drawTurnBanner(const std::string& text, const PanelRect& view);
 
     // Message boxes: shown one at a time, in order, over everything else.
     MessageQueue& messages() { return messages_; }

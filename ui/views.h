@@ -43,6 +43,9 @@ PanelTextMetrics measurePanelText(const StatusReadouts& readouts, int panelWidth
 // The narrowest panel in which every button shows whole, whatever the readouts say.
 int statusPanelWidthNeeded(const PanelFonts& fonts);
 
+// Who plays now, in large letters on a dark band a little below the top of the view.
+void drawTurnBannerView(const std::string& text, const PanelRect& view, const PanelFonts& fonts);
+
 // The status panel window. Returns the clicked button's id, or 0.
 int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
                         const PanelFonts& fonts);

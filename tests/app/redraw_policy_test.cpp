@@ -79,4 +79,16 @@ TEST(RedrawPolicy, CaretDrawsAtEachEdgeOfImGuisBlink) {
     }
 }
 
+// A banner that goes by itself wakes the idle loop once, then it sleeps again; a cancelled
+// change wakes nothing.
+TEST(RedrawPolicy, ChangeAtWakesTheIdleLoopThen) {
+    RedrawPolicy policy(1000000, 0);
+    run(policy, 0, 1000000);
+    policy.setChangeAt(3000000);
+    EXPECT_EQ(run(policy, 1000000, 10000000), paced(kSettle, 2000000));
+    policy.setChangeAt(12000000);
+    policy.setChangeAt(std::nullopt);
+    EXPECT_EQ(run(policy, 10000000, 20000000).size(), 0u);
+}
+
 }  // namespace
