@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -66,6 +67,12 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
         reason = why;
         return nullptr;
     };
+    // SDL 2.26 takes X11 whenever DISPLAY is set, which under a Wayland desktop means Xwayland:
+    // prefer the native window (decorated through libdecor) and fall back to X11. A driver the
+    // user names in SDL_VIDEODRIVER still wins over this hint.
+    if (std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland,x11");
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return fail("failed to register windows class", SDL_GetError());
     }
