@@ -58,6 +58,7 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"A-o Down Down Down", {1, 0}, 0, true},
         {"A-h Down Down", {3, 3}, 0, true},
         {"A-o Right", {1, 0, 0}, 0, true},
+        {"A-o Down Right", {1, 1, 0}, 0, true},  // a submenu of two opens at its first
         {"A-o Right Esc", {1, 0}, 0, true},
         {"A-o Down Down Right", {2, 0}, 0, true},
         {"A-f Left", {3, 0}, 0, true},
