@@ -106,6 +106,8 @@ bool Program::start() {
                           missingFileCaption);
     }
     window_->showMaximised();
+    // Without controller support the game is played with keyboard and mouse alone.
+    pads_.start();
     return true;
 }
 
@@ -167,6 +169,7 @@ void Program::watchForChanges() {
     }
     redraw_.setShellsMoving(shellsMoving());
     redraw_.setComputerActing(computer_.acting());
+    redraw_.setInputHeld(pads_.held());
 }
 
 // A game is on screen and no new-game dialog is up.
@@ -218,6 +221,13 @@ void Program::handleEvent(const SDL_Event& event) {
         case SDL_MOUSEMOTION:
             handleMouse(event);
             break;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            handlePad(event);
+            break;
         default:
             break;
     }
@@ -258,6 +268,45 @@ void Program::handleMouse(const SDL_Event& event) {
     applyCameraDrag(camera_, drag_.motion(event.motion.x, event.motion.y, left, right));
 }
 
+void Program::handlePad(const SDL_Event& event) {
+    // While the menu bar is open the buttons walk it, as the menu keys do.
+    const bool menuOpen = ui_.menuOpen();
+    const Gamepads::Outcome outcome = pads_.handleEvent(event, secondsNow(), menuOpen);
+    if (outcome.changed) {
+        redraw_.pictureChanged();
+    }
+    const std::optional<Key> key =
+        outcome.pressed ? padMenuKey(*outcome.pressed, menuOpen) : std::nullopt;
+    if (key) {
+        ui_.pressMenuKey(*key);
+    } else if (outcome.changed && outcome.slot >= 0) {
+        // A button or stick for the game: like a game key, it ends the menu's hold on input
+        // that choosing an item left.
+        ui_.pressMenuKey(Key::Other);
+    }
+}
+
+// The controllers' actions due now, through the keyboard's gate: while it is shut they are
+// dropped, so a held stick does not burst out after a shot or a dialog.
+void Program::applyPadActions() {
+    std::optional<PadOwner> turn;
+    if (const Player* player = world_.currentPlayer(); player != nullptr) {
+        turn = PadOwner{world_.currentTeam->index, player->number};
+    }
+    for (const Gamepads::Due& due : pads_.take(secondsNow())) {
+        if (!padMayAct(due.owner, turn)) {
+            continue;
+        }
+        for (const TankAction action : due.actions) {
+            // Checked per action: a fire ends the turn for the rest.
+            if (!inputGate().keyboardReachesGame()) {
+                break;
+            }
+            applyTankAction(action, world_, host_);
+        }
+    }
+}
+
 void Program::drawScene() {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
         // One tick of the rules, then the picture of it: while a dialog is open the shells
@@ -283,6 +332,7 @@ void Program::drawFrame() {
     computer_.update(
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady(), ui_.modalOpen(), world_, host_);
+    applyPadActions();
     int width = 0;
     int height = 0;
     window_->drawableSize(width, height);

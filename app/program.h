@@ -5,6 +5,7 @@
 
 #include "app/app_host.h"
 #include "app/computer_turn.h"
+#include "app/gamepads.h"
 #include "app/hand_over.h"
 #include "app/input_map.h"
 #include "app/menu_commands.h"
@@ -48,11 +49,14 @@ class Program {
     bool quitting() const { return quit_; }
     const GameWorld& world() const { return world_; }
     Ui& ui() { return ui_; }
+    Gamepads& gamepads() { return pads_; }
 
   private:
     void handleKey(const SDL_KeyboardEvent& key);
     void handleText(const char* text);
     void handleMouse(const SDL_Event& event);
+    void handlePad(const SDL_Event& event);
+    void applyPadActions();
     void drawScene();
     void pressPanelButton(int buttonId);
     void waitForNextFrame(std::optional<double> seconds);
@@ -76,6 +80,7 @@ class Program {
     Camera camera_;
     HandOver handOver_;
     MouseDrag drag_;
+    Gamepads pads_;
     CurrentContextSwitches glSwitches_;
     RedrawPolicy redraw_;
     // What a frame shows besides what events change: game, shot, dialogs, new-game flow.

@@ -48,7 +48,7 @@ RedrawPolicy::Step RedrawPolicy::step(std::int64_t now) {
         pictureChanged();
     }
     const bool caretDue = caretEdge_ && (!pacer_.hasCounter() || now >= *caretEdge_);
-    if (framesOwed_ == 0 && !shellsMoving_ && !computerActing_ && !caretDue) {
+    if (framesOwed_ == 0 && !shellsMoving_ && !computerActing_ && !inputHeld_ && !caretDue) {
         Step idle;
         std::optional<std::int64_t> wake = caretEdge_;
         if (changeAt_ && (!wake || *changeAt_ < *wake)) {

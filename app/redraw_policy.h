@@ -29,6 +29,9 @@ class RedrawPolicy {
     void setShellsMoving(bool moving) { shellsMoving_ = moving; }
     // A computer player moving its tank is seen moving: every paced frame is drawn meanwhile.
     void setComputerActing(bool acting) { computerActing_ = acting; }
+    // A controller's stick or button is held: its action repeats on a clock, so every paced frame
+    // is drawn meanwhile.
+    void setInputHeld(bool held) { inputHeld_ = held; }
     // Called after each frame with ImGui's blink clock of the text field being edited (none when
     // no caret blinks): the next frame is due when the caret next appears or disappears.
     void setCaretClock(std::optional<float> clock);
@@ -50,6 +53,7 @@ class RedrawPolicy {
     int framesOwed_ = settleFrames + 1;  // the first picture, then its settling
     bool shellsMoving_ = false;
     bool computerActing_ = false;
+    bool inputHeld_ = false;
     std::int64_t lastFrame_;
     std::optional<std::int64_t> caretEdge_;
     std::optional<std::int64_t> changeAt_;

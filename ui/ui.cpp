@@ -293,6 +293,21 @@ bool Ui::menuHasKeyboard() const {
     return impl_->menuKeys.active() || impl_->menuKeys.tookLastKey();
 }
 
+bool Ui::pressMenuKey(Key key) {
+    if (!impl_->sdlBackend || modalOpen()) {
+        return false;
+    }
+    const MenuKeyboard::Outcome outcome = impl_->menuKeys.keyDown(menu_.dropDowns(), key);
+    if (outcome.command != 0) {
+        impl_->menuCommand = outcome.command;
+    }
+    return outcome.taken;
+}
+
+bool Ui::menuOpen() const {
+    return impl_->menuKeys.active();
+}
+
 int Ui::menuBarHeight() const {
     return static_cast<int>(std::ceil(impl_->menuBarHeight));
 }

@@ -17,6 +17,7 @@
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
 #include "resources/asset_catalog.h"
+#include "ui/keys.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
 #include "ui/panel_layout.h"
@@ -72,6 +73,11 @@ class Ui {
     // The menu bar has the keyboard (opened by F10, Alt or the pointer), or took the last key:
     // game keys wait.
     bool menuHasKeyboard() const;
+    // A key of the menu keyboard from elsewhere than the keyboard (a controller's button): as if
+    // typed, with no dialog open. True when the menu took it.
+    bool pressMenuKey(Key key);
+    // A menu title is highlighted or a menu open.
+    bool menuOpen() const;
     // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
     int menuBarHeight() const;
 

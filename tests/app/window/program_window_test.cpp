@@ -540,6 +540,147 @@ TEST_F(ProgramWindow, KeyStormsWithModifiersInEveryFieldAndDuringAVolley) {
     EXPECT_FALSE(program.world().shotInProgress);  // the volley ended under the storms
 }
 
+// A standard gamepad made by SDL's virtual joystick driver: its buttons and axes are SDL's
+// game controller ones in order. The program sees it plugged in and opens it as players do.
+struct VirtualPad {
+    SDL_Joystick* joystick = nullptr;
+    SDL_JoystickID id = -1;
+
+    VirtualPad() {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "test pad";
+        const int device = SDL_JoystickAttachVirtualEx(&desc);
+        joystick = SDL_JoystickOpen(device);
+        id = SDL_JoystickInstanceID(joystick);
+    }
+    ~VirtualPad() { unplug(); }
+    void unplug() {
+        if (joystick == nullptr)
+            return;
+        SDL_JoystickClose(joystick);
+        joystick = nullptr;
+        for (int device = 0; device < SDL_NumJoysticks(); ++device) {
+            if (SDL_JoystickGetDeviceInstanceID(device) == id)
+                SDL_JoystickDetachVirtual(device);
+        }
+    }
+    void button(SDL_GameControllerButton b, bool down) {
+        SDL_JoystickSetVirtualButton(joystick, b, down ? 1 : 0);
+    }
+    void axis(SDL_GameControllerAxis a, Sint16 value) {
+        SDL_JoystickSetVirtualAxis(joystick, a, value);
+    }
+};
+
+struct Controllers : ProgramWindow {
+    void press(VirtualPad& pad, SDL_GameControllerButton b) {
+        pad.button(b, true);
+        frames();
+        pad.button(b, false);
+        frames(2);
+    }
+    // A new game with the dialogs' proposals: two people, one tank each.
+    void startGame(VirtualPad& pad) {
+        frames(2);                                // the program opens the pad it was told of
+        press(pad, SDL_CONTROLLER_BUTTON_START);  // the menu bar, then File > New Game
+        press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_TRUE(program.ui().modalOpen()) << "the pad's menu path opens the first dialog";
+        for (int dialog = 0; dialog < 20 && program.world().setupInProgress; ++dialog)
+            key(SDLK_RETURN);
+        ASSERT_NE(program.world().currentTank(), nullptr);
+    }
+    const Tank& tank() { return *program.world().currentTank(); }
+};
+
+// One controller plays a turn: the right stick raises the cannon and turns the turret, the
+// shoulder adds power, the d-pad turns the hull, A fires, and the turn passes on.
+TEST_F(Controllers, APadAimsFiresAndPassesTheTurn) {
+    VirtualPad pad;
+    startGame(pad);
+    const Player* first = program.world().currentPlayer();
+    const Tank before = tank();
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 32767);
+    // Held half a second: the press and some repeats.
+    for (const Uint32 start = SDL_GetTicks(); SDL_GetTicks() - start < 500;)
+        frames();
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
+    frames(2);
+    const int raised = before.elevation - tank().elevation;
+    EXPECT_GE(raised, 2) << "pressed, then repeated while held";
+    EXPECT_NE(tank().turretAngle, before.turretAngle);
+    const int elevation = tank().elevation;
+    for (const Uint32 start = SDL_GetTicks(); SDL_GetTicks() - start < 400;)
+        frames();
+    EXPECT_EQ(tank().elevation, elevation) << "let go, the stick does nothing more";
+    press(pad, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+    EXPECT_NEAR(tank().power, before.power + 0.1f, 1e-4f);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_NE(tank().heading, before.heading);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(program.world().shotInProgress);
+    // While the shell flies the pad does nothing.
+    const int angle = tank().turretAngle;
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, -32768);
+    frames(3);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
+    EXPECT_EQ(program.world().currentTank()->turretAngle, angle);
+    for (int i = 0; i < 2000 && program.world().shotInProgress; ++i)
+        frames();
+    frames(5);
+    for (MessageQueue& queue = program.ui().messages(); !queue.empty(); queue.pop()) {
+    }
+    frames(3);
+    EXPECT_NE(program.world().currentPlayer(), first);
+}
+
+// A pad given to the second player stays out of the first player's turn, while an unassigned
+// one plays it; unplugging a held pad mid-turn stops its repeats and loses nothing else.
+TEST_F(Controllers, AGivenPadWaitsForItsPlayerAndUnpluggingLosesNothing) {
+    VirtualPad free;
+    startGame(free);
+    VirtualPad second;
+    frames(2);
+    ASSERT_TRUE(program.gamepads().connected(1));
+    const Team& teamB = program.world().teamB;
+    program.gamepads().assign(1, PadOwner{teamB.index, teamB.firstPlayer->number});
+    const Tank before = tank();
+    press(second, SDL_CONTROLLER_BUTTON_A);
+    second.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+    frames(10);
+    second.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
+    frames();
+    EXPECT_FALSE(program.world().shotInProgress) << "player 2's pad fired for player 1";
+    EXPECT_EQ(tank().elevation, before.elevation);
+
+    // The free pad raises the cannon, then is pulled out while its stick is held.
+    free.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+    frames(3);
+    free.unplug();
+    frames(3);
+    const int elevation = tank().elevation;
+    EXPECT_LT(elevation, before.elevation);
+    for (const Uint32 start = SDL_GetTicks(); SDL_GetTicks() - start < 400;)
+        frames();
+    EXPECT_EQ(tank().elevation, elevation) << "a pulled-out pad's stick repeats no more";
+    EXPECT_FALSE(program.gamepads().connected(0));
+    EXPECT_TRUE(program.gamepads().owner(1).has_value()) << "the given pad keeps its player";
+    // Plugged in again it takes the free slot and plays on from the same aim.
+    VirtualPad again;
+    frames(2);
+    EXPECT_TRUE(program.gamepads().connected(0));
+    press(again, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(program.world().shotInProgress);
+    EXPECT_EQ(tank().elevation, elevation);
+}
+
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
 // is named in one message (a sound's on standard error) and the game goes on. Nothing may hang
 // on a pipe, take the memory a header merely claims, or hand the window system a huge icon.
