@@ -12,6 +12,8 @@
 
 #include "fixtures.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -60,6 +62,25 @@ TEST_F(TankActions, StepsStopAHundredthShortOfATeamMateInEveryHeading) {
 
 // Fire is refused while shells fly, with a full table or without power; a volley that
 // launches nothing still passes the turn.
+// A step over the floor's edge ends flush with it, on each side the tank can reach.
+TEST_F(TankActions, StepsOverTheFloorsEdgeEndFlushWithIt) {
+    const float edge = world.arena.halfSide - Tank::footprintHalf;
+    const struct {
+        int heading;
+        float x, z;
+    } ways[] = {{180, edge - 0.5f, 0}, {90, 30, edge - 0.5f}, {270, 30, 0.5f - edge}};
+    Tank& tank = current(0, 0);
+    for (const auto& w : ways) {
+        tank.heading = w.heading;
+        tank.mileage = 0;
+        moveTank(tank, w.x, w.z);
+        driveForward(world, host);
+        EXPECT_EQ(std::max(std::fabs(tank.position.x), std::fabs(tank.position.z)), edge)
+            << w.heading;
+        EXPECT_EQ(tank.box.xmax - tank.box.xmin, 2 * Tank::footprintHalf) << w.heading;
+    }
+}
+
 TEST_F(TankActions, FiringNeedsPowerAndRoomAndAlwaysPassesTheTurn) {
     Tank& tank = current(30, 0);
     for (int refusal = 0; refusal < 3; ++refusal) {  // flying, a full table, no power

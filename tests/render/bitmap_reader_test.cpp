@@ -89,6 +89,7 @@ TEST(BitmapReader, MalformedHeadersAreRefusedForTheRightReason) {
         {"most negative height", {{22, std::uint32_t(INT_MIN)}}, E::BadDimensions, 0},
         {"huge width", {{18, INT_MAX}}, E::BadDimensions, 0},
         {"more pixels than the cap", {{18, 0x4000}, {22, 0x4000}}, E::BadDimensions, 0},
+        {"exactly the cap, its pixels missing", {{18, 4096}, {22, 4096}}, E::TruncatedPixels, 0},
         {"stated size short of the rows", {{34, 47}}, E::TruncatedPixels, 0},
         {"stated size past the end", {{34, 49}}, E::TruncatedPixels, 0},
         {"more rows than present", {{22, 5}}, E::TruncatedPixels, 0},

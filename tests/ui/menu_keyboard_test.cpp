@@ -50,6 +50,7 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         // The bar: titles wrap; Down, Up or a letter opens; every key is the menu's.
         {"F10 Left Left", {2}, 0, true},
         {"F10 Right Down", {1, 0}, 0, true},
+        {"F10 Down", {0, 0}, 0, true},       // a menu of two opens at its first
         {"F10 PgUp w Up", {0, 1}, 0, true},  // Up opens at the last item
         {"F10 h", {3, 0}, 0, true},
         {"Alt ^Alt F10", {}, 0, true},

@@ -237,6 +237,10 @@ void expectDrawing(const std::string& name, const std::string& owner = "##Status
 // Every dialog the player meets, in the order of a first game, the panel, boxes and a menu, as
 // reviewed; what reaches the screen.
 TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
+    // Before the first game: black behind the menu bar, whose game commands are greyed.
+    frames(1);
+    EXPECT_EQ(pixel(900, 600), 0x000000u);
+    EXPECT_FALSE(program.ui().menu().isEnabled(WireframeCommand));
     program.runCommand(NewGameCommand);
     frames(2);
     // Over the selected proposal, cut at 23 bytes; Greek, Cyrillic and accented letters show.
