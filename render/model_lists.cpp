@@ -8,17 +8,17 @@
 
 namespace {
 
-void emitFace(const ModelGeometry& geometry, const ModelFace& face) {
+void addModelFace(TriangleBatch& batch, const ModelGeometry& geometry, const ModelFace& face) {
     const Vec3* vertices = geometry.vertices.data();
     switch (face.shape) {
         case FaceShape::Quad:
-            drawQuad(vertices, face.normal, face.indices.data());
+            addQuad(batch, vertices, face.normal, face.indices.data());
             break;
         case FaceShape::Hexagon:
-            drawHexagon(vertices, face.normal, face.indices.data());
+            addHexagon(batch, vertices, face.normal, face.indices.data());
             break;
         case FaceShape::Octagon:
-            drawOctagon(vertices, face.normal, face.indices.data());
+            addOctagon(batch, vertices, face.normal, face.indices.data());
             break;
     }
 }
@@ -31,14 +31,20 @@ unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camoufl
     if (camouflage != NoTexture) {
         glBindTexture(GL_TEXTURE_2D, camouflage);
     }
+    // One batch per run of faces that share a texture, in face order, so that faces lying in
+    // one plane still cover each other as they did.
     TextureName bound = camouflage;
+    TriangleBatch batch;
     for (const ModelFace& face : geometry.faces) {
         if (face.texture != NoTexture && face.texture != bound) {
+            emitTriangles(batch);
+            batch.vertices.clear();
             glBindTexture(GL_TEXTURE_2D, face.texture);
             bound = face.texture;
         }
-        emitFace(geometry, face);
+        addModelFace(batch, geometry, face);
     }
+    emitTriangles(batch);
     glEndList();
     return list;
 }

@@ -14,8 +14,9 @@ struct TankModelLists {
     TankListTable variants;
 };
 
-// Compiles the faces of `geometry` into a new display list and returns its name. The
-// list binds `camouflage` first (unless NoTexture) and each face's own texture where set.
+// Compiles the faces of `geometry` into a new display list and returns its name: one batch of
+// triangles per run of faces drawn with one texture. The list binds `camouflage` first
+// (unless NoTexture) and each face's own texture where set.
 unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camouflage);
 
 // Builds, in order, the track list, the five hull lists, the five deck lists and the

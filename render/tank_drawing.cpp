@@ -4,12 +4,12 @@
 
 #include "render/lighting.h"
 #include "render/primitives.h"
+#include "render/quadric_shapes.h"
 #include "render/scene.h"
 #include "render/shield_drawing.h"
 #include "render/texture_table.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 
@@ -82,14 +82,14 @@ void drawTankBody(const Tank& tank, const TankDrawContext& context) {
     }
 }
 
-void drawBarrelShape(GLUquadric* quadric) {
-    gluCylinder(quadric, barrelRadius, barrelRadius, barrelLength, 10, 10);
+void drawBarrelShape() {
+    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 10));
 }
 
-void drawMuzzleRingShape(GLUquadric* quadric) {
+void drawMuzzleRingShape() {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
-    gluCylinder(quadric, muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8);
+    emitTriangles(cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8));
     glPopMatrix();
 }
 
@@ -112,9 +112,7 @@ void drawTankOutline(const Tank& tank, const TankDrawContext& context) {
         const bool current = tank.serial == context.currentTank->serial;
         glColor3fv(current ? outlineColours::red.data() : outlineColours::blue.data());
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        for (const auto& face : tank.faces) {
-            drawQuadNoNormal(tank.corners.data(), face.data());
-        }
+        drawWireQuads(tank.corners.data(), tank.faces);
         glPolygonMode(GL_FRONT_AND_BACK,
                       context.polygonMode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
     }
