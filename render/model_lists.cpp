@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 namespace {
 
 void addModelFace(TriangleBatch& batch, const ModelGeometry& geometry, const ModelFace& face) {
@@ -49,6 +51,36 @@ unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camoufl
     return list;
 }
 
+unsigned int buildTrackList(const ModelGeometry& track) {
+    // Each texture switch costs a software renderer more than the faces drawn with it, and the
+    // two tracks never cover each other at equal depth: they can share every binding.
+    std::vector<TriangleBatch> runs;
+    std::vector<TextureName> textures;
+    for (const ModelFace& face : track.faces) {
+        if (runs.empty() || (face.texture != NoTexture && face.texture != textures.back())) {
+            runs.emplace_back();
+            textures.push_back(face.texture);
+        }
+        addModelFace(runs.back(), track, face);
+    }
+    const unsigned int list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (textures[i] != NoTexture) {
+            glBindTexture(GL_TEXTURE_2D, textures[i]);
+        }
+        // Pushed and translated as each track was drawn on its own: the same vertices.
+        for (const float z : {trackOffsetZ, -trackOffsetZ}) {
+            glPushMatrix();
+            glTranslatef(0.0f, 0.0f, z);
+            emitTriangles(runs[i]);
+            glPopMatrix();
+        }
+    }
+    glEndList();
+    return list;
+}
+
 TankModelLists buildTankModelLists() {
     const ModelGeometry track = trackGeometry();
     const ModelGeometry hull = hullGeometry();
@@ -56,7 +88,7 @@ TankModelLists buildTankModelLists() {
     const ModelGeometry turret = turretGeometry();
 
     TankModelLists lists;
-    lists.trackList = buildDisplayList(track, NoTexture);
+    lists.trackList = buildTrackList(track);
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.hullLists[i] =
             buildDisplayList(hull, textureForCamouflage(camouflages[i].id));

@@ -20,8 +20,8 @@ constexpr double barrelRadius = 0.25;
 constexpr double barrelLength = 6.0;
 constexpr double muzzleRingRadius = 0.35;
 constexpr double muzzleRingLength = 0.5;
-// The tracks run along both long sides of the hull.
-constexpr float trackOffsetZ = 3.0f;
+constexpr int barrelStacks = 10;
+constexpr int muzzleRingStacks = 8;
 
 void aimBarrel(const Cannon& cannon, const Tank& tank) {
     glRotatef(static_cast<float>(tank.turretAngle), 0.0f, 1.0f, 0.0f);
@@ -56,15 +56,7 @@ void drawTank(const Tank& tank, const TankDrawContext& context) {
 }
 
 void drawTankBody(const Tank& tank, const TankDrawContext& context) {
-    const unsigned int trackList = context.scene.modelLists().trackList;
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, trackOffsetZ);
-    glCallList(trackList);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -trackOffsetZ);
-    glCallList(trackList);
-    glPopMatrix();
+    glCallList(context.scene.modelLists().trackList);
 
     glCallList(tank.hull.displayListId);
     glCallList(tank.deck.displayListId);
@@ -83,13 +75,28 @@ void drawTankBody(const Tank& tank, const TankDrawContext& context) {
 }
 
 void drawBarrelShape() {
-    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 10));
+    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, barrelStacks));
 }
 
 void drawMuzzleRingShape() {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
-    emitTriangles(cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8));
+    emitTriangles(
+        cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, muzzleRingStacks));
+    glPopMatrix();
+}
+
+// Filled, a stack adds nothing: the light is directional and the viewer infinitely far, so every
+// stack of one slice has the same lit colour, and the texture's t runs evenly along the axis.
+// Each stack costs a software renderer as much as a whole tank's hull.
+void drawFilledBarrelShape() {
+    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 1));
+}
+
+void drawFilledMuzzleRingShape() {
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
+    emitTriangles(cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 1));
     glPopMatrix();
 }
 
@@ -101,8 +108,10 @@ void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& c
     if (texture != NoTexture) {
         glBindTexture(GL_TEXTURE_2D, texture);
     }
-    glCallList(context.scene.barrelList());
-    glCallList(context.scene.muzzleRingList());
+    const SceneResources& scene = context.scene;
+    const bool wireframe = context.polygonMode == PolygonMode::Wireframe;
+    glCallList(wireframe ? scene.barrelList() : scene.filledBarrelList());
+    glCallList(wireframe ? scene.muzzleRingList() : scene.filledMuzzleRingList());
     glPopMatrix();
 }
 
