@@ -239,10 +239,13 @@ void Program::handleMouse(const SDL_Event& event) {
     applyCameraDrag(camera_, drag_.motion(event.motion.x, event.motion.y, left, right));
 }
 
-void Program::drawScene() {
+void Program::drawScene(const PanelRect& client, const PanelRect& panel) {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
+        // The opaque panel covers the view's lower rows: nothing is drawn there. The viewport
+        // and projection stay the client area's, so the picture above stays the same.
+        const int shown = std::clamp(panel.y - client.y, 0, client.height);
         const FrameView frameView{camera_, view_.cameraCentre, view_.polygonMode,
-                                  view_.antialiasing};
+                                  view_.antialiasing, shown};
         // One tick of the rules, then the picture of it: while a dialog is open the shells
         // hold still.
         const SeenShells shells =
@@ -274,13 +277,14 @@ void Program::drawFrame() {
         viewportHeight_ = client.height;
         resizeViewport(client.width, client.height);
     }
-    drawScene();
+    const PanelRect panel = placeStatusPanel(client);
+    drawScene(client, panel);
 
     int button = 0;
     if (gameExists_) {
         // Between a shot and the computer's next turn the buttons stay grey too.
         const bool enabled = host_.tankButtonsEnabled() && !ComputerTurn::playsCurrentTank(world_);
-        button = ui_.drawStatusPanel(world_, enabled, placeStatusPanel(client));
+        button = ui_.drawStatusPanel(world_, enabled, panel);
         if (button != 0) {
             // The 3-D view gets the keyboard back after a click.
             ImGui::SetWindowFocus(nullptr);

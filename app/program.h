@@ -51,7 +51,8 @@ class Program {
     void handleKey(const SDL_KeyboardEvent& key);
     void handleText(const char* text);
     void handleMouse(const SDL_Event& event);
-    void drawScene();
+    // The 3-D view in the client area (window pixels) except where the panel covers it.
+    void drawScene(const PanelRect& client, const PanelRect& panel);
     void pressPanelButton(int buttonId);
     void waitForNextFrame(std::optional<double> seconds);
     void watchForChanges();
