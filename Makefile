@@ -69,7 +69,7 @@ uninstall: build
 package: build
 	cd $(BUILD) && cpack
 
-bench: build
+bench: deps-test build
 	cmake --build $(BUILD) --target bench
 
 fuzz: deps

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// FramePacer's accumulator of counter time, and the seconds until the next frame is due.
+// FramePacer's accumulator of counter time with a late frame's lateness carried, and the
+// seconds until the next frame is due.
 #include "app/frame_pacer.h"
 
 FramePacer::FramePacer(std::int64_t counterFrequency, std::int64_t startCounter)
@@ -21,7 +22,8 @@ bool FramePacer::idlePass(std::int64_t now) {
     if (frameAccumulator_ < frameInterval) {
         return false;
     }
-    frameAccumulator_ = 0.0f;
+    const float late = frameAccumulator_ - frameInterval;
+    frameAccumulator_ = late <= maxCarry ? late : 0.0f;
     return true;
 }
 

@@ -6,11 +6,15 @@
 #include <cstdint>
 
 // Decides, from readings of a monotonic tick counter, when the next frame is due.
-// Frames come at most once per frameInterval; time beyond the interval is dropped
-// rather than carried over, so a stall gives one late frame, never a burst.
+// Frames come at most once per frameInterval on average. A frame drawn a little late (the
+// wake-up overslept) carries its lateness, up to maxCarry, to the next one, which is due that
+// much sooner: otherwise every late wake-up would stretch its interval and the rate would sink
+// below 60. Lateness beyond maxCarry (a stall) is dropped: one late frame, never a burst.
 class FramePacer {
   public:
     static constexpr float frameInterval = 0.016666668f;
+    // A quarter of an interval: two frames are never closer than three quarters of one.
+    static constexpr float maxCarry = frameInterval / 4.0f;
 
     // A frequency of 0 means there is no counter: every idle pass then gets a frame.
     FramePacer(std::int64_t counterFrequency, std::int64_t startCounter);

@@ -307,15 +307,19 @@ void Program::applyPadActions() {
     }
 }
 
-void Program::drawScene() {
+void Program::drawScene(const PanelRect& client, const PanelRect& panel) {
     if (gameExists_ && !world_.setupInProgress && scene_ != nullptr) {
+        // The opaque panel covers the view's lower rows: nothing is drawn there. The viewport
+        // and projection stay the client area's, so the picture above stays the same.
+        const int shown = std::clamp(panel.y - client.y, 0, client.height);
         // One tick of the rules, then the picture of it: while a dialog is open the shells
         // hold still.
         const SeenShells shells =
             ui_.modalOpen() ? shellsInFlight(world_) : updateShells(world_, host_);
         // A turn that passed in this tick is handed over before it is drawn.
         handOver_.update(world_, secondsNow(), camera_, view_.cameraCentre);
-        const FrameView view{camera_, view_.cameraCentre, view_.polygonMode, view_.antialiasing};
+        const FrameView view{camera_, view_.cameraCentre, view_.polygonMode, view_.antialiasing,
+                             shown};
         renderFrame(world_, *scene_, view, shells);
         return;
     }
@@ -346,13 +350,14 @@ void Program::drawFrame() {
         viewportHeight_ = client.height;
         resizeViewport(client.width, client.height);
     }
-    drawScene();
+    const PanelRect panel = placeStatusPanel(client);
+    drawScene(client, panel);
 
     int button = 0;
     if (gameExists_) {
         // Between a shot and the computer's next turn the buttons stay grey too.
         const bool enabled = host_.tankButtonsEnabled() && !ComputerTurn::playsCurrentTank(world_);
-        button = ui_.drawStatusPanel(world_, enabled, placeStatusPanel(client));
+        button = ui_.drawStatusPanel(world_, enabled, panel);
         if (button != 0) {
             // The 3-D view gets the keyboard back after a click.
             ImGui::SetWindowFocus(nullptr);

@@ -57,7 +57,8 @@ class Program {
     void handleMouse(const SDL_Event& event);
     void handlePad(const SDL_Event& event);
     void applyPadActions();
-    void drawScene();
+    // The 3-D view in the client area (window pixels) except where the panel covers it.
+    void drawScene(const PanelRect& client, const PanelRect& panel);
     void pressPanelButton(int buttonId);
     void waitForNextFrame(std::optional<double> seconds);
     void watchForChanges();

@@ -40,6 +40,15 @@ void renderFrame(const GameWorld& world, const SceneResources& scene, const Fram
     glLoadIdentity();
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushMatrix();
+    // The whole window is cleared all the same: a software renderer clears whole tiles at once,
+    // but a scissored clear makes it load and store every tile.
+    if (view.shownRows >= 0) {
+        GLint viewport[4] = {0, 0, 0, 0};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        const int rows = view.shownRows < viewport[3] ? view.shownRows : viewport[3];
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(viewport[0], viewport[1] + viewport[3] - rows, viewport[2], rows);
+    }
     setPolygonSmoothing(view.antialiasing);
 
     applyCamera(view.camera, view.cameraCentre, world);

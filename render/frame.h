@@ -16,11 +16,14 @@ struct FrameView {
     PolygonMode polygonMode;
     // Polygon smoothing for the scene only: the menus and panel drawn after it stay sharp.
     bool antialiasing = false;
+    // Rows of the viewport, counted from its top, that are seen; those below lie under an
+    // opaque panel and are cleared but not drawn. Negative: all of them.
+    int shownRows = -1;
 };
 
 // Draws one frame of the 3-D scene into the back buffer: floor, walls, both teams' tanks,
-// the prizes, then the shells the rules' last tick left to be seen. It reads the world and
-// never changes it. Every GL state change made while drawing is undone before it returns.
-// Presenting the buffer is the caller's job.
+// the prizes, then the shells the rules' last tick left to be seen, in the rows shown. It reads
+// the world and never changes it. Every GL state change made while drawing is undone before it
+// returns. Presenting the buffer is the caller's job.
 void renderFrame(const GameWorld& world, const SceneResources& scene, const FrameView& view,
                  const SeenShells& shells);

@@ -7,19 +7,21 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 namespace {
 
-void emitFace(const ModelGeometry& geometry, const ModelFace& face) {
+void addModelFace(TriangleBatch& batch, const ModelGeometry& geometry, const ModelFace& face) {
     const Vec3* vertices = geometry.vertices.data();
     switch (face.shape) {
         case FaceShape::Quad:
-            drawQuad(vertices, face.normal, face.indices.data());
+            addQuad(batch, vertices, face.normal, face.indices.data());
             break;
         case FaceShape::Hexagon:
-            drawHexagon(vertices, face.normal, face.indices.data());
+            addHexagon(batch, vertices, face.normal, face.indices.data());
             break;
         case FaceShape::Octagon:
-            drawOctagon(vertices, face.normal, face.indices.data());
+            addOctagon(batch, vertices, face.normal, face.indices.data());
             break;
     }
 }
@@ -32,13 +34,49 @@ unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camoufl
     if (camouflage != NoTexture) {
         glBindTexture(GL_TEXTURE_2D, camouflage);
     }
+    // One batch per run of faces that share a texture, in face order, so that faces lying in
+    // one plane still cover each other as they did.
     TextureName bound = camouflage;
+    TriangleBatch batch;
     for (const ModelFace& face : geometry.faces) {
         if (face.texture != NoTexture && face.texture != bound) {
+            emitTriangles(batch);
+            batch.vertices.clear();
             glBindTexture(GL_TEXTURE_2D, face.texture);
             bound = face.texture;
         }
-        emitFace(geometry, face);
+        addModelFace(batch, geometry, face);
+    }
+    emitTriangles(batch);
+    glEndList();
+    return list;
+}
+
+unsigned int buildTrackList(const ModelGeometry& track) {
+    // Each texture switch costs a software renderer more than the faces drawn with it, and the
+    // two tracks never cover each other at equal depth: they can share every binding.
+    std::vector<TriangleBatch> runs;
+    std::vector<TextureName> textures;
+    for (const ModelFace& face : track.faces) {
+        if (runs.empty() || (face.texture != NoTexture && face.texture != textures.back())) {
+            runs.emplace_back();
+            textures.push_back(face.texture);
+        }
+        addModelFace(runs.back(), track, face);
+    }
+    const unsigned int list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (textures[i] != NoTexture) {
+            glBindTexture(GL_TEXTURE_2D, textures[i]);
+        }
+        // Pushed and translated as each track was drawn on its own: the same vertices.
+        for (const float z : {trackOffsetZ, -trackOffsetZ}) {
+            glPushMatrix();
+            glTranslatef(0.0f, 0.0f, z);
+            emitTriangles(runs[i]);
+            glPopMatrix();
+        }
     }
     glEndList();
     return list;
@@ -51,7 +89,7 @@ TankModelLists buildTankModelLists() {
     const ModelGeometry turret = turretGeometry();
 
     TankModelLists lists;
-    lists.trackList = buildDisplayList(track, NoTexture);
+    lists.trackList = buildTrackList(track);
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.hullLists[i] =
             buildDisplayList(hull, textureForCamouflage(camouflages[i].id));

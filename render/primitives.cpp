@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Emits one GL polygon per face, with its normal and texture coordinates spanning the face.
+// Adds polygon faces to triangle batches with their normal and texture coordinates spanning the
+// face; draws unlit wire boxes.
 #include "render/primitives.h"
-
-#include <GL/gl.h>
 
 namespace {
 
@@ -18,34 +17,41 @@ constexpr TexCoord octagonCoords[8] = {{0.0f, 0.25f}, {0.25f, 0.0f}, {0.75f, 0.0
                                        {1.0f, 0.75f}, {0.75f, 1.0f}, {0.25f, 1.0f}, {0.0f, 0.75f}};
 
 template <int N>
-void emitPolygon(const Vec3* vertices, const Vec3* normal, const std::int32_t* face,
-                 const TexCoord (&coords)[N]) {
-    glBegin(GL_POLYGON);
-    if (normal != nullptr) {
-        glNormal3f(normal->x, normal->y, normal->z);
-    }
+void addFace(TriangleBatch& batch, const Vec3* vertices, const Vec3& normal,
+             const std::int32_t* face, const TexCoord (&coords)[N]) {
+    BatchVertex corners[N];
     for (int i = 0; i < N; ++i) {
-        const Vec3& v = vertices[face[i]];
-        glTexCoord2f(coords[i].s, coords[i].t);
-        glVertex3f(v.x, v.y, v.z);
+        corners[i].position = vertices[face[i]];
+        corners[i].normal = normal;
+        corners[i].s = coords[i].s;
+        corners[i].t = coords[i].t;
     }
-    glEnd();
+    batch.addPolygon(corners, N);
 }
 
 }  // namespace
 
-void drawQuad(const Vec3* vertices, const Vec3& normal, const std::int32_t* face) {
-    emitPolygon(vertices, &normal, face, quadCoords);
+void addQuad(TriangleBatch& batch, const Vec3* vertices, const Vec3& normal,
+             const std::int32_t* face) {
+    addFace(batch, vertices, normal, face, quadCoords);
 }
 
-void drawQuadNoNormal(const Vec3* vertices, const std::int32_t* face) {
-    emitPolygon(vertices, nullptr, face, quadCoords);
+void addHexagon(TriangleBatch& batch, const Vec3* vertices, const Vec3& normal,
+                const std::int32_t* face) {
+    addFace(batch, vertices, normal, face, hexagonCoords);
 }
 
-void drawHexagon(const Vec3* vertices, const Vec3& normal, const std::int32_t* face) {
-    emitPolygon(vertices, &normal, face, hexagonCoords);
+void addOctagon(TriangleBatch& batch, const Vec3* vertices, const Vec3& normal,
+                const std::int32_t* face) {
+    addFace(batch, vertices, normal, face, octagonCoords);
 }
 
-void drawOctagon(const Vec3* vertices, const Vec3& normal, const std::int32_t* face) {
-    emitPolygon(vertices, &normal, face, octagonCoords);
+void drawWireQuads(const Vec3* vertices, const FaceTable& faces) {
+    TriangleBatch batch;
+    batch.normals = false;
+    batch.vertices.reserve(faces.size() * 6);
+    for (const auto& face : faces) {
+        addFace(batch, vertices, Vec3{}, face.data(), quadCoords);
+    }
+    emitTriangles(batch);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SceneResources (quadrics, tank display lists, shape lists) and setupScene, the one-time GL
+// SceneResources (tank display lists, shape lists) and setupScene, the one-time GL
 // set-up; scene.cpp has the bodies.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include <memory>
 
 class GameHost;
-struct GLUquadric;
 
 // The unlit colours: red marks the current tank (and colours the shells), blue every
 // other tank, cyan the boxes around flying shells.
@@ -20,8 +19,8 @@ constexpr std::array<float, 3> blue{0.0f, 0.0f, 1.0f};
 constexpr std::array<float, 3> cyan{0.0f, 1.0f, 1.0f};
 }  // namespace outlineColours
 
-// What the one-time set-up creates and every frame draws with: the quadrics and the
-// display lists of the tank models. Owned by the program for as long as its GL context
+// What the one-time set-up creates and every frame draws with: the display lists of the tank
+// models and of the cannon and bubble shapes. Owned by the program for as long as its GL context
 // lives; destroy it while that context is still current.
 class SceneResources {
   public:
@@ -30,28 +29,29 @@ class SceneResources {
     SceneResources(const SceneResources&) = delete;
     SceneResources& operator=(const SceneResources&) = delete;
 
-    GLUquadric* cannonQuadric() const { return cannonQuadric_; }
-    GLUquadric* shieldQuadric() const { return shieldQuadric_; }
     const TankModelLists& modelLists() const { return lists_; }
     // The quadric shapes drawn many times a frame, compiled once: a cannon's barrel and
     // muzzle ring (no texture bound inside) and the shield bubble (no colour inside).
     unsigned int barrelList() const { return barrelList_; }
     unsigned int muzzleRingList() const { return muzzleRingList_; }
+    // The same cylinders of one stack, for the filled modes (see drawFilledBarrelShape).
+    unsigned int filledBarrelList() const { return filledBarrelList_; }
+    unsigned int filledMuzzleRingList() const { return filledMuzzleRingList_; }
     unsigned int shieldBubbleList() const { return shieldBubbleList_; }
 
   private:
-    GLUquadric* cannonQuadric_ = nullptr;
-    GLUquadric* shieldQuadric_ = nullptr;
     TankModelLists lists_;
     unsigned int barrelList_ = 0;
     unsigned int muzzleRingList_ = 0;
+    unsigned int filledBarrelList_ = 0;
+    unsigned int filledMuzzleRingList_ = 0;
     unsigned int shieldBubbleList_ = 0;
     friend std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
 };
 
 // Prepares the GL state for the whole run (light, material, lighting, depth test,
 // texturing, back-face culling), loads the textures from the working directory (each
-// missing file is reported through `host`), creates the quadrics and builds the tank
-// display lists, whose per-camouflage names it writes into `tankLists` for new tanks to
-// copy. Needs a current GL context.
+// missing file is reported through `host`) and builds the tank and shape display lists, whose
+// per-camouflage names it writes into `tankLists` for new tanks to copy. Needs a current GL
+// context.
 std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);

@@ -22,9 +22,11 @@ void drawFloor(const Arena& arena) {
 }
 
 void drawSceneBox(const SceneBox& box) {
+    TriangleBatch batch;
     for (std::size_t i = 0; i < box.faces.size(); ++i) {
-        drawQuad(box.corners.data(), box.normals[i], box.faces[i].data());
+        addQuad(batch, box.corners.data(), box.normals[i], box.faces[i].data());
     }
+    emitTriangles(batch);
 }
 
 void drawDividerBox(const Arena& arena) {
@@ -42,8 +44,10 @@ void drawPrize(const Prize& prize) {
     glTranslatef(0.0f, PrizeModel::halfEdge, 0.0f);
     glBindTexture(GL_TEXTURE_2D, PrizeTexture);
     const PrizeModel& cube = prize.model;
+    TriangleBatch batch;
     for (std::size_t i = 0; i < cube.faces.size(); ++i) {
-        drawQuad(cube.vertices.data(), cube.normals[i], cube.faces[i].data());
+        addQuad(batch, cube.vertices.data(), cube.normals[i], cube.faces[i].data());
     }
+    emitTriangles(batch);
     glPopMatrix();
 }

@@ -50,9 +50,7 @@ void drawShell() {
 void drawShellOutline(const Shell& shell, PolygonMode mode) {
     glColor3fv(outlineColours::cyan.data());
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    for (const auto& face : shell.faces) {
-        drawQuadNoNormal(shell.corners.data(), face.data());
-    }
+    drawWireQuads(shell.corners.data(), shell.faces);
     // Back to the chosen mode, not always fill: in wireframe mode the next shell's
     // sphere must be drawn in lines like the first.
     glPolygonMode(GL_FRONT_AND_BACK, mode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);

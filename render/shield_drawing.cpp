@@ -4,12 +4,12 @@
 
 #include "combat/shields.h"
 #include "render/lighting.h"
+#include "render/quadric_shapes.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
-void drawShieldBubbleShape(GLUquadric* quadric) {
-    gluSphere(quadric, Tank::shieldRadius, 20, 20);
+void drawShieldBubbleShape() {
+    emitTriangles(sphereBatch(Tank::shieldRadius, 20, 20));
 }
 
 void drawShield(const Tank& tank, unsigned int bubbleList, PolygonMode mode) {

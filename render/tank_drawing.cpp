@@ -5,12 +5,12 @@
 
 #include "render/lighting.h"
 #include "render/primitives.h"
+#include "render/quadric_shapes.h"
 #include "render/scene.h"
 #include "render/shield_drawing.h"
 #include "render/texture_table.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 
@@ -21,8 +21,8 @@ constexpr double barrelRadius = 0.25;
 constexpr double barrelLength = 6.0;
 constexpr double muzzleRingRadius = 0.35;
 constexpr double muzzleRingLength = 0.5;
-// The tracks run along both long sides of the hull.
-constexpr float trackOffsetZ = 3.0f;
+constexpr int barrelStacks = 10;
+constexpr int muzzleRingStacks = 8;
 
 void aimBarrel(const Cannon& cannon, const Tank& tank) {
     glRotatef(static_cast<float>(tank.turretAngle), 0.0f, 1.0f, 0.0f);
@@ -57,15 +57,7 @@ void drawTank(const Tank& tank, const TankDrawContext& context) {
 }
 
 void drawTankBody(const Tank& tank, const TankDrawContext& context) {
-    const unsigned int trackList = context.scene.modelLists().trackList;
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, trackOffsetZ);
-    glCallList(trackList);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -trackOffsetZ);
-    glCallList(trackList);
-    glPopMatrix();
+    glCallList(context.scene.modelLists().trackList);
 
     glCallList(tank.hull.displayListId);
     glCallList(tank.deck.displayListId);
@@ -83,14 +75,29 @@ void drawTankBody(const Tank& tank, const TankDrawContext& context) {
     }
 }
 
-void drawBarrelShape(GLUquadric* quadric) {
-    gluCylinder(quadric, barrelRadius, barrelRadius, barrelLength, 10, 10);
+void drawBarrelShape() {
+    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, barrelStacks));
 }
 
-void drawMuzzleRingShape(GLUquadric* quadric) {
+void drawMuzzleRingShape() {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
-    gluCylinder(quadric, muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 8);
+    emitTriangles(
+        cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, muzzleRingStacks));
+    glPopMatrix();
+}
+
+// Filled, a stack adds nothing: the light is directional and the viewer infinitely far, so every
+// stack of one slice has the same lit colour, and the texture's t runs evenly along the axis.
+// Each stack costs a software renderer as much as a whole tank's hull.
+void drawFilledBarrelShape() {
+    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 1));
+}
+
+void drawFilledMuzzleRingShape() {
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
+    emitTriangles(cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 1));
     glPopMatrix();
 }
 
@@ -102,8 +109,10 @@ void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& c
     if (texture != NoTexture) {
         glBindTexture(GL_TEXTURE_2D, texture);
     }
-    glCallList(context.scene.barrelList());
-    glCallList(context.scene.muzzleRingList());
+    const SceneResources& scene = context.scene;
+    const bool wireframe = context.polygonMode == PolygonMode::Wireframe;
+    glCallList(wireframe ? scene.barrelList() : scene.filledBarrelList());
+    glCallList(wireframe ? scene.muzzleRingList() : scene.filledMuzzleRingList());
     glPopMatrix();
 }
 
@@ -113,9 +122,7 @@ void drawTankOutline(const Tank& tank, const TankDrawContext& context) {
         const bool current = tank.serial == context.currentTank->serial;
         glColor3fv(current ? outlineColours::red.data() : outlineColours::blue.data());
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        for (const auto& face : tank.faces) {
-            drawQuadNoNormal(tank.corners.data(), face.data());
-        }
+        drawWireQuads(tank.corners.data(), tank.faces);
         glPolygonMode(GL_FRONT_AND_BACK,
                       context.polygonMode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
     }

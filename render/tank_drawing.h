@@ -7,9 +7,8 @@
 #include "render/polygon_mode.h"
 
 class SceneResources;
-struct GLUquadric;
 
-// What drawing a tank needs besides the tank: the shared models and quadrics, the
+// What drawing a tank needs besides the tank: the shared models and lists, the
 // polygon mode (for the unlit brackets) and the current tank, whose outline is red.
 struct TankDrawContext {
     const SceneResources& scene;
@@ -24,9 +23,12 @@ void drawTank(const Tank& tank, const TankDrawContext& context);
 // Tracks, hull, deck, turret and cannons in model space.
 void drawTankBody(const Tank& tank, const TankDrawContext& context);
 void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context);
-// The cannon's two quadric pieces about the current origin, along +z: a barrel 6.0 long
-// and the wider muzzle ring at its end.
-void drawBarrelShape(GLUquadric* quadric);
-void drawMuzzleRingShape(GLUquadric* quadric);
+// The cannon's two cylinders about the current origin, along +z, each one batch of GLU's
+// quad strips: a barrel 6.0 long and the wider muzzle ring at its end. The full shapes have
+// GLU's 10 and 8 stacks, which wireframe mode shows; filled, one stack looks the same.
+void drawBarrelShape();
+void drawMuzzleRingShape();
+void drawFilledBarrelShape();
+void drawFilledMuzzleRingShape();
 // The tank's collision box as a wire frame in world space, unlit.
 void drawTankOutline(const Tank& tank, const TankDrawContext& context);

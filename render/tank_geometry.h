@@ -32,6 +32,9 @@ struct ModelGeometry {
     std::vector<ModelFace> faces;  // in drawing order
 };
 
+// The tracks run along both long sides of the hull, this far from its middle.
+constexpr float trackOffsetZ = 3.0f;
+
 // Track: a hexagonal profile, 12 long and 2 high, extruded 1 wide; its own track textures.
 ModelGeometry trackGeometry();
 // Hull: the box x -6..6, y -0.5..1.5, z -3..3, with stored axis normals.

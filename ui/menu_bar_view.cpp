@@ -6,6 +6,7 @@
 #include "ui/sdl_keys.h"
 
 #include <SDL.h>
+#include <imgui_internal.h>
 
 #include <cmath>
 
@@ -106,11 +107,27 @@ void drawItems(const std::vector<MenuItem>& items, std::size_t level, bool onPat
 
 }  // namespace
 
-int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height) {
+int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height,
+                    std::vector<OpaqueFill>& fills) {
     height = 0.0f;
-    if (!ImGui::BeginMainMenuBar()) {
+    // The window's and the bar's backgrounds are cleared rather than filled: transparent here.
+    const ImU32 windowBg = ImGui::GetColorU32(ImGuiCol_WindowBg);
+    const ImU32 barBg = ImGui::GetColorU32(ImGuiCol_MenuBarBg);
+    ImGui::SetNextWindowBgAlpha(0.0f);
+    ImGui::PushStyleColor(ImGuiCol_MenuBarBg, IM_COL32(0, 0, 0, 0));
+    const bool open = ImGui::BeginMainMenuBar();
+    ImGui::PopStyleColor();
+    if (!open) {
         return 0;
     }
+    // As ImGui fills them: the whole window, then the bar inside the window's side borders.
+    const ImGuiWindow& window = *ImGui::GetCurrentWindow();
+    ImRect bar = window.MenuBarRect();
+    bar.ClipWith(window.Rect());
+    const float border = window.WindowBorderSize;
+    fills.push_back({window.Rect().Min, window.Rect().Max, windowBg});
+    fills.push_back(
+        {ImVec2(bar.Min.x + border, bar.Min.y), ImVec2(bar.Max.x - border, bar.Max.y), barBg});
     MenuDrawing drawing{keys, keys.keyboardDriven(), keys.showMnemonics(), {}, 0};
     drawItems(menu.dropDowns(), 0, keys.keyboardDriven(), drawing);
     height = ImGui::GetWindowSize().y;

@@ -63,7 +63,7 @@ int statusPanelWidthNeeded(const PanelFonts& fonts) {
 }
 
 int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
-                        const PanelFonts& fonts) {
+                        const PanelFonts& fonts, std::vector<OpaqueFill>& fills) {
     ImGui::SetNextWindowPos(ImVec2(static_cast<float>(rect.x), static_cast<float>(rect.y)));
     ImGui::SetNextWindowSize(
         ImVec2(static_cast<float>(rect.width), static_cast<float>(rect.height)));
@@ -74,8 +74,12 @@ int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, con
     const ImGuiWindowFlags flags =
         ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
         ImGuiWindowFlags_NoBringToFrontOnFocus | ImGuiWindowFlags_NoFocusOnAppearing |
-        ImGuiWindowFlags_NoNav | ImGuiWindowFlags_NoScrollWithMouse;
+        ImGuiWindowFlags_NoNav | ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoBackground;
     const bool visible = ImGui::Begin("##StatusPanel", nullptr, flags);
+    fills.push_back({ImGui::GetWindowPos(),
+                     ImVec2(ImGui::GetWindowPos().x + ImGui::GetWindowSize().x,
+                            ImGui::GetWindowPos().y + ImGui::GetWindowSize().y),
+                     ImGui::GetColorU32(panelGrey)});
     ImGui::PopStyleVar(3);
     ImGui::PopStyleColor();
 

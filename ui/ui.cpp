@@ -96,6 +96,38 @@ void feedKey(int scancode, bool down) {
     io.KeySuper = either(SDL_SCANCODE_LGUI, SDL_SCANCODE_RGUI);
 }
 
+// Clears each fill's pixels (to whole pixels, as ImGui's filled rectangles cover them) to its
+// colour with the scissor, leaving GL state as it was.
+void clearOpaqueFills(const std::vector<OpaqueFill>& fills) {
+    if (fills.empty()) {
+        return;
+    }
+    const ImGuiIO& io = ImGui::GetIO();
+    const ImVec2 scale = io.DisplayFramebufferScale;
+    const int framebufferHeight = static_cast<int>(io.DisplaySize.y * scale.y);
+    // A filled rectangle covers the pixels whose centres lie inside it.
+    const auto pixel = [](float edge) { return static_cast<int>(std::ceil(edge - 0.5f)); };
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    for (const OpaqueFill& fill : fills) {
+        const int x0 = pixel(fill.min.x * scale.x);
+        const int x1 = pixel(fill.max.x * scale.x);
+        const int y0 = pixel(fill.min.y * scale.y);
+        const int y1 = pixel(fill.max.y * scale.y);
+        if (x1 <= x0 || y1 <= y0 || (fill.colour >> IM_COL32_A_SHIFT & 0xFF) != 0xFF) {
+            continue;
+        }
+        glScissor(x0, framebufferHeight - y1, x1 - x0, y1 - y0);
+        const auto channel = [&fill](int shift) {
+            return static_cast<float>(fill.colour >> shift & 0xFF) / 255.0f;
+        };
+        glClearColor(channel(IM_COL32_R_SHIFT), channel(IM_COL32_G_SHIFT),
+                     channel(IM_COL32_B_SHIFT), 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glPopAttrib();
+}
+
 }  // namespace
 
 struct Ui::Impl {
@@ -123,6 +155,8 @@ struct Ui::Impl {
     // never saw the pointer move. The events always carry it.
     std::optional<ImVec2> pointer;
     bool pointerLeft = false;
+    // The opaque backgrounds of this frame's menu bar and panel, cleared before ImGui renders.
+    std::vector<OpaqueFill> fills;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -269,10 +303,12 @@ void Ui::beginFrame() {
         ImGui::GetIO().MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
     }
     ImGui::NewFrame();
+    impl_->fills.clear();
 }
 
 void Ui::endFrame() {
     ImGui::Render();
+    clearOpaqueFills(impl_->fills);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
     // This frame saw the quick taps down; the next one sees them up.
     for (const int key : impl_->keyLatch.releaseHeld()) {
@@ -284,7 +320,7 @@ int Ui::drawMenuBar() {
     if (modalOpen()) {
         impl_->menuKeys.reset();
     }
-    const int clicked = drawMenuBarView(menu_, impl_->menuKeys, impl_->menuBarHeight);
+    const int clicked = drawMenuBarView(menu_, impl_->menuKeys, impl_->menuBarHeight, impl_->fills);
     const int chosen = std::exchange(impl_->menuCommand, 0);
     return clicked != 0 ? clicked : chosen;
 }
@@ -313,7 +349,8 @@ int Ui::menuBarHeight() const {
 }
 
 int Ui::drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect) {
-    return drawStatusPanelView(readStatusReadouts(world), buttonsEnabled, rect, impl_->fonts);
+    return drawStatusPanelView(readStatusReadouts(world), buttonsEnabled, rect, impl_->fonts,
+                               impl_->fills);
 }
 
 void Ui::drawTurnBanner(const std::string& text, const PanelRect& view) {

@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 union SDL_Event;
 
@@ -46,14 +47,26 @@ int statusPanelWidthNeeded(const PanelFonts& fonts);
 // Who plays now, in large letters on a dark band a little below the top of the view.
 void drawTurnBannerView(const std::string& text, const PanelRect& view, const PanelFonts& fonts);
 
-// The status panel window. Returns the clicked button's id, or 0.
-int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
-                        const PanelFonts& fonts);
+// A rectangle of a window's background that ImGui would fill with one opaque colour, in ImGui's
+// coordinates. The menu bar and the panel leave such fills out of the draw data (a blended fill
+// of every pixel costs a software renderer dearly) and list them here; the frame clears them
+// with the scissor before ImGui renders the rest over them.
+struct OpaqueFill {
+    ImVec2 min;
+    ImVec2 max;
+    ImU32 colour;
+};
 
-// The menu bar; returns the command id clicked, or 0. Its height goes to `height`. While `keys`
-// drives the menu the bar opens and highlights what it says; otherwise `keys` learns what the
-// pointer opened.
-int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height);
+// The status panel window, its grey background listed in `fills`. Returns the clicked button's
+// id, or 0.
+int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, const PanelRect& rect,
+                        const PanelFonts& fonts, std::vector<OpaqueFill>& fills);
+
+// The menu bar, its window and bar backgrounds listed in `fills`; returns the command id
+// clicked, or 0. Its height goes to `height`. While `keys` drives the menu the bar opens and
+// highlights what it says; otherwise `keys` learns what the pointer opened.
+int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height,
+                    std::vector<OpaqueFill>& fills);
 
 // Passes an SDL event on to the menu's keyboard control; returns the command a key chose, or 0.
 int feedMenuKeyboard(MenuKeyboard& keys, const MenuModel& menu, const SDL_Event& event);

@@ -91,6 +91,7 @@ TEST(MenuBarView, OpensExactlyTheMenusTheKeysChose) {
     MenuModel menu;
     MenuKeyboard keys;
     float height = 0.0f;
+    std::vector<OpaqueFill> fills;  // cleared by the real frame; nothing here
     const struct {
         const char* keys;
         std::vector<int> open;
@@ -105,12 +106,12 @@ TEST(MenuBarView, OpensExactlyTheMenusTheKeysChose) {
     for (const auto& step : steps) {
         play(keys, menu, step.keys);
         const std::vector<int> chosen = keys.path();
-        imgui.frames(2, [&] { drawMenuBarView(menu, keys, height); });
+        imgui.frames(2, [&] { drawMenuBarView(menu, keys, height, fills); });
         EXPECT_EQ(keys.path(), chosen) << step.keys;  // what ImGui has open never overrides it
         // Driven by the pointer, a copy reads back what ImGui has open.
         MenuKeyboard pointer = keys;
         play(pointer, menu, "mouse");
-        imgui.frame([&] { drawMenuBarView(menu, pointer, height); });
+        imgui.frame([&] { drawMenuBarView(menu, pointer, height, fills); });
         std::vector<int> expected = step.open;
         if (!expected.empty())
             expected.push_back(-1);

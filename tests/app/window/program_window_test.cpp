@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include <imgui_internal.h>
+#include <stb/stb_image.h>
+#include <stb/stb_image_write.h>
 
 #include "render/texture_table.h"
 #include "tests/golden.h"
@@ -22,9 +24,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -775,6 +779,43 @@ TEST(OddDataFiles, EachIsNamedOnceAndTheGameGoesOn) {
         fs::current_path(runFolder);
     }
     fs::remove_all(scratch);
+}
+
+// The menu bar and the status panel are opaque: in a game with shells in flight every pixel of
+// both, stacked in data/menu_bar_and_panel.png, is exactly as reviewed, whatever the 3-D view
+// behind them draws. KRELLMONT_UPDATE_GOLDEN=1 rewrites the picture.
+TEST_F(ProgramWindow, MenuBarAndPanelPixelsStayAsReviewedInAVolley) {
+    program.runCommand(NewGameCommand);
+    frames(2);
+    for (int dialog = 0; dialog < 8 && program.world().setupInProgress; ++dialog)
+        key(SDLK_RETURN);
+    ASSERT_NE(program.world().currentTank(), nullptr);
+    key(SDLK_RETURN);  // fire: the buttons go grey over the panel
+    ASSERT_TRUE(program.world().shotInProgress);
+    const int bar = program.ui().menuBarHeight();
+    const int panel = 80;
+    ASSERT_GT(bar, 0);
+    ASSERT_GT(shownHeight, bar + panel);
+    std::vector<unsigned char> now;  // top row first, as the picture file holds them
+    for (int y = 0; y < shownHeight; ++y) {
+        if (y < bar || y >= shownHeight - panel) {
+            const auto row =
+                shownFrame.begin() + std::ptrdiff_t(shownHeight - 1 - y) * shownWidth * 3;
+            now.insert(now.end(), row, row + shownWidth * 3);
+        }
+    }
+    const int rows = bar + panel;
+    const std::string path = KRELLMONT_WINDOW_TEST_DATA "/menu_bar_and_panel.png";
+    if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1')
+        stbi_write_png(path.c_str(), shownWidth, rows, 3, now.data(), shownWidth * 3);
+    int width = 0, height = 0, channels = 0;
+    const std::unique_ptr<unsigned char, void (*)(void*)> reviewed(
+        stbi_load(path.c_str(), &width, &height, &channels, 3), std::free);
+    ASSERT_TRUE(reviewed && width == shownWidth && height == rows) << path;
+    int differing = 0;
+    for (std::size_t i = 0; i < now.size(); ++i)
+        differing += now[i] != reviewed.get()[i];
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of drawing on a real GL context: texture uploads, clipping, the shell, whole frames
-// against reviewed pictures, and GL state.
+// Tests of drawing on a real GL context: texture uploads, clipping, the shell, batches against
+// GL's polygons and GLU's quadrics, whole frames against reviewed pictures, and GL state.
 #include "render/lighting.h"
+#include "render/quadric_shapes.h"
 #include "render/shell_drawing.h"
+#include "render/tank_geometry.h"
 #include "render/texture_table.h"
 #include "render/textures.h"
 #include "render/viewport.h"
@@ -15,9 +17,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -129,6 +134,112 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
     gluLookAt(1.5, 1, 2.5, 0, 0, 6.25, 0, 1, 0);
     glCallList(sharedScene().muzzleRingList());
     expectLooksAsReviewed("muzzle_ring");
+    applyPolygonMode(PolygonMode::TextureMapping);
+    resizeViewport(viewWidth, viewHeight);
+}
+
+std::vector<unsigned char> backBuffer() {
+    std::vector<unsigned char> rgb(viewWidth * viewHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, viewWidth, viewHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+// Draws `draw` lit and textured, filled and then in lines, on a cleared view from `eye`.
+std::vector<unsigned char> picture(const std::function<void()>& draw, GLenum polygonMode,
+                                   const Vec3& eye) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
+    placeLight();
+    glPolygonMode(GL_FRONT_AND_BACK, polygonMode);
+    draw();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    return backBuffer();
+}
+
+// The batches stand in for GL polygons and GLU's quadric strips: the same pixels, filled and in
+// wireframe (where only the outlines of faces and strips show, never the split's diagonals).
+// Filled, the one-stack cylinder looks as GLU's ten stacks, but for rounding.
+TEST(Batches, DrawThePixelsOfGlsPolygonsAndGlusQuadrics) {
+    sharedScene();
+    uploadTestTexture(PrizeTexture, {40, 200, 90}, {250, 120, 10});
+    glBindTexture(GL_TEXTURE_2D, PrizeTexture);
+    glEnable(GL_TEXTURE_2D);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(40.0, double(viewWidth) / viewHeight, 0.5, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    const ModelGeometry turret = turretGeometry();
+    const auto polygons = [&] {
+        for (const ModelFace& face : turret.faces) {
+            glBegin(GL_POLYGON);
+            glNormal3f(face.normal.x, face.normal.y, face.normal.z);
+            for (int i = 0; i < face.vertexCount(); ++i) {
+                const Vec3& v = turret.vertices[face.indices[i]];
+                // Coordinates that differ per corner, so a corner taken wrongly shows.
+                glTexCoord2f(0.1f * i, 0.7f - 0.05f * i);
+                glVertex3f(v.x, v.y, v.z);
+            }
+            glEnd();
+        }
+    };
+    const auto batched = [&] {
+        TriangleBatch batch;
+        for (const ModelFace& face : turret.faces) {
+            BatchVertex corners[8];
+            for (int i = 0; i < face.vertexCount(); ++i) {
+                corners[i].position = turret.vertices[face.indices[i]];
+                corners[i].normal = face.normal;
+                corners[i].s = 0.1f * i;
+                corners[i].t = 0.7f - 0.05f * i;
+            }
+            batch.addPolygon(corners, face.vertexCount());
+        }
+        emitTriangles(batch);
+    };
+    GLUquadric* quadric = gluNewQuadric();
+    gluQuadricTexture(quadric, GL_TRUE);
+    gluQuadricNormals(quadric, GLU_SMOOTH);
+    GLUquadric* bubble = gluNewQuadric();  // as the shield's: no texture coordinates
+    gluQuadricNormals(bubble, GLU_SMOOTH);
+    const struct {
+        const char* what;
+        std::function<void()> before, after;
+        Vec3 eye;
+    } pairs[] = {
+        {"turret", polygons, batched, {7, 9, 11}},
+        {"barrel",
+         [&] { gluCylinder(quadric, 0.25, 0.25, 6.0, 10, 10); },
+         [] { emitTriangles(cylinderBatch(0.25, 0.25, 6.0, 10, 10)); },
+         {1.5, 2, 8}},
+        {"bubble",
+         [&] { gluSphere(bubble, 9.0, 20, 20); },
+         [] { emitTriangles(sphereBatch(9.0, 20, 20)); },
+         {14, 18, 20}},
+    };
+    for (const auto& pair : pairs) {
+        for (GLenum mode : {GL_FILL, GL_LINE}) {
+            const auto before = picture(pair.before, mode, pair.eye);
+            EXPECT_TRUE(before != picture([] {}, mode, pair.eye)) << pair.what;  // drawn at all
+            const auto after = picture(pair.after, mode, pair.eye);
+            EXPECT_TRUE(after == before) << pair.what << " " << mode;
+        }
+    }
+    const auto tenStacks = picture(pairs[1].after, GL_FILL, pairs[1].eye);
+    const auto oneStack = picture([] { emitTriangles(cylinderBatch(0.25, 0.25, 6.0, 10, 1)); },
+                                  GL_FILL, pairs[1].eye);
+    int differing = 0;
+    for (std::size_t i = 0; i < oneStack.size(); ++i) {
+        EXPECT_LE(std::abs(oneStack[i] - tenStacks[i]), 1) << i;
+        differing += oneStack[i] != tenStacks[i];
+    }
+    EXPECT_LE(differing, 8);
+    gluDeleteQuadric(quadric);
+    gluDeleteQuadric(bubble);
+    const GLuint prize = PrizeTexture;
+    glDeleteTextures(1, &prize);
     applyPolygonMode(PolygonMode::TextureMapping);
     resizeViewport(viewWidth, viewHeight);
 }
