@@ -23,4 +23,13 @@ TEST(MenuModel, GameItemsGreyTogetherButShieldsOnlyFollowsTheTankWhenEnabling) {
         {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"trailing&", "trailing"}};
     for (const auto& [text, shown] : texts)
         EXPECT_EQ(menuDisplayText(text), shown);
+    // The first lone "&" names the letter; a later one, or one at the very end, does not.
+    for (const char* text : {"&Ab&c", "A&b&&c&d", "Ab&"}) {
+        const Mnemonic m = menuMnemonic(text);
+        EXPECT_EQ(std::string(1, m.letter) + std::to_string(m.shownIndex),
+                  text[0] == '&'   ? "a0"
+                  : text[1] == '&' ? "b1"
+                                   : std::string(1, '\0') + "0")
+            << text;
+    }
 }

@@ -272,14 +272,23 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     program.handleEvent(keyEvent(SDLK_c));
     text("c");
     send(keyEvent(SDLK_c, SDL_KEYUP));
+    const auto altLetter = [&](SDL_Keycode letter) {
+        send(keyEvent(SDLK_LALT));
+        program.handleEvent(keyEvent(letter));
+        const char typed[] = {static_cast<char>(letter), '\0'};
+        text(typed);
+        send(keyEvent(letter, SDL_KEYUP));
+        send(keyEvent(SDLK_LALT, SDL_KEYUP));
+    };
     click(337, 412);  // Easy by the mouse, then Hard by its letter with Alt
-    send(keyEvent(SDLK_LALT));
-    program.handleEvent(keyEvent(SDLK_h));
-    text("h");
-    send(keyEvent(SDLK_h, SDL_KEYUP));
-    send(keyEvent(SDLK_LALT, SDL_KEYUP));
+    altLetter(SDLK_h);
     pointAt(483, 412);  // where the reviewed drawing has the pointer
     expectDrawing("player_dialog_computer_hard", "Select player");
+    const std::vector<std::string> hard = drawing("Select player");
+    altLetter(SDLK_p);  // played by a person: the levels go grey
+    EXPECT_NE(drawing("Select player"), hard);
+    altLetter(SDLK_c);  // the computer again, at the level it had
+    EXPECT_EQ(drawing("Select player"), hard);
     key(SDLK_RETURN);
     text("2x5-0.");  // only the digits get in
     expectDrawing("arena_dialog", "Select size of area");
@@ -425,51 +434,31 @@ TEST(RunProgram, DrawsUntilTheWindowCloses) {
     EXPECT_GT(framesShown, 0);
 }
 
-// With no input at all, the loop draws every paced frame of a volley: the rules' own changes
-// (a shot under way, shells in flight) reach the redraw policy. A script of keys, pushed from a
-// timer as a person would type them, starts a game and fires a long, high shot.
-TEST(RunProgram, DrawsTheVolleyWithoutInput) {
-    static std::atomic<int> tick{0};
-    static std::atomic<int> atFire{0};
-    static std::atomic<int> inFlight{0};
-    tick = 0;
-    const auto script = [](Uint32 interval, void*) {
-        const auto press = [](SDL_Keycode sym, int times = 1) {
-            for (int i = 0; i < times; ++i) {
-                for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-                    SDL_Event event{};
-                    event.type = type;
-                    event.key.keysym = {SDL_GetScancodeFromKey(sym), sym, 0, 0};
-                    SDL_PushEvent(&event);
-                }
-            }
-        };
-        const int now = ++tick;
-        if (now == 5) {
-            press(SDLK_F10);  // the menu bar, then File's first item: New Game
-        } else if (now == 6) {
-            press(SDLK_DOWN);
-        } else if (now >= 7 && now <= 12) {
-            press(SDLK_RETURN);  // New Game, then each dialog as proposed
-        } else if (now == 16) {
-            press(SDLK_UP, 20);      // high,
-            press(SDLK_PAGEUP, 20);  // and strong: over a second in the air
-        } else if (now == 20) {
-            press(SDLK_RETURN);
-        } else if (now == 23) {
-            atFire = framesShown.load();  // the key's own frames have settled
-        } else if (now == 28) {
-            inFlight = framesShown.load() - atFire;
-            SDL_Event close{SDL_WINDOWEVENT};
-            close.window.event = SDL_WINDOWEVENT_CLOSE;
-            SDL_PushEvent(&close);
-        }
-        return interval;
-    };
-    const SDL_TimerID timer = SDL_AddTimer(100, script, nullptr);
-    EXPECT_EQ(runProgram(), 0);
+// With no input at all, the program's own loop draws every paced frame of a volley: the rules'
+// own changes (a shot under way, shells in flight) reach the redraw policy.
+TEST_F(ProgramWindow, ItsLoopDrawsAVolleyWithoutInput) {
+    program.runCommand(NewGameCommand);
+    frames(2);
+    for (int dialog = 0; dialog < 8 && program.world().setupInProgress; ++dialog)
+        key(SDLK_RETURN);
+    for (int step = 0; step < 20; ++step) {
+        key(SDLK_UP);      // high,
+        key(SDLK_PAGEUP);  // and strong: over a second in the air
+    }
+    key(SDLK_RETURN);
+    ASSERT_TRUE(program.world().shotInProgress);
+    const int before = framesShown;
+    const SDL_TimerID timer = SDL_AddTimer(
+        500,
+        [](Uint32, void*) -> Uint32 {
+            SDL_Event quit{SDL_QUIT};
+            SDL_PushEvent(&quit);
+            return 0;
+        },
+        nullptr);
+    program.run();
     SDL_RemoveTimer(timer);
-    EXPECT_GT(inFlight.load(), 20) << "frames in half a second of flight";
+    EXPECT_GT(framesShown - before, 20) << "frames in half a second of flight";
 }
 
 struct RunCommand : ProgramWindow, ::testing::WithParamInterface<std::pair<int, const char*>> {};
