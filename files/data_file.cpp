@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reading a data file without blocking: open, check it is a regular file, read to its size cap.
 #include "files/data_file.h"
 
 #include <fcntl.h>

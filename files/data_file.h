@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// readDataFile: a data file read whole, refused unless it is a regular file; data_file.cpp has the
+// bodies.
 #pragma once
 
 // Reads one of the game's data files (a texture, sound, icon or the help text) whole into
