@@ -8,7 +8,7 @@
 // Everything the rules do to the world outside them goes through this interface:
 // the program implements it with its windows, dialogs and sound mixer; tests record calls.
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
 
     // A modal message with an OK button. Raised while the rules run, it is shown

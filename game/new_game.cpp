@@ -65,6 +65,7 @@ void NewGameFlow::start() {
     world_.setupInProgress = true;
     world_.playerCounter = 0;
     world_.tankSerialCounter = 0;
+    networkSeats_.clear();
     for (Team* team : {&world_.teamA, &world_.teamB}) {
         team->freePlayers();
         team->tankTotal = 0;
@@ -88,6 +89,7 @@ void NewGameFlow::openPlayerDialog(Player* player) {
     }
     team.currentPlayer = player;
     player_.emplace(team, *player);
+    player_->networkOffered = networkOffered_;
     step_ = Step::PlayerDialog;
 }
 
@@ -118,6 +120,7 @@ NewGameFlow::OkResult NewGameFlow::pressOk() {
             if (!player_->ok(*filling_, host_)) {
                 return OkResult::Rejected;
             }
+            networkSeats_.push_back(player_->byNetwork);
             createTanks(world_, *filling_, host_);
             filling_->currentTank = filling_->firstTank;
             openPlayerDialog(filling_->next);
@@ -139,6 +142,7 @@ void NewGameFlow::build() {
     arena_.reset();
     filling_ = nullptr;
 
+    builtFromSeed_ = world_.random.state();
     world_.arena.barrierHeight = static_cast<float>(world_.random.next() % 50);
     world_.arena.rebuild();
 

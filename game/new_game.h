@@ -5,7 +5,9 @@
 
 #include "game/setup_dialogs.h"
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 class GameHost;
 class GameWorld;
@@ -30,6 +32,13 @@ class NewGameFlow {
     // Ends anything left of the old game (its volley included), frees the old roster and
     // opens team A's dialog. Calling it during a flow starts over.
     void start();
+
+    // Offers "Network player" in the player dialogs of the flows started from now on.
+    void offerNetworkSeats(bool offer) { networkOffered_ = offer; }
+    // After a build: which seats (team A's players, then team B's) wait for network players,
+    // and the random generator's state the build started from.
+    const std::vector<bool>& networkSeats() const { return networkSeats_; }
+    std::uint32_t builtFromSeed() const { return builtFromSeed_; }
 
     Step pending() const { return step_; }
     bool active() const { return step_ != Step::Idle; }
@@ -59,6 +68,9 @@ class NewGameFlow {
     std::optional<TeamDialog> team_;
     std::optional<PlayerDialog> player_;
     std::optional<ArenaSizeDialog> arena_;
+    bool networkOffered_ = false;
+    std::vector<bool> networkSeats_;
+    std::uint32_t builtFromSeed_ = 0;
 };
 
 // Builds the roster's players and tanks; out of memory stops with a message and keeps

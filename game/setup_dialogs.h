@@ -77,8 +77,12 @@ class PlayerDialog {
     static constexpr const char* personLabel = "Person";
     static constexpr const char* computerLabel = "Computer";
     static constexpr std::array<const char*, 3> levelLabels{"Easy", "Normal", "Hard"};
-    void playByPerson() { byComputer = false; }
-    void playByComputer() { byComputer = true; }
+    // In a hosted network game a seat may wait for a person on another machine.
+    static constexpr const char* networkLabel = "Network player";
+    void playByPerson() { byComputer = false, byNetwork = false; }
+    void playByComputer() { byComputer = true, byNetwork = false; }
+    // Ignored unless networkOffered.
+    void playByNetwork() { byNetwork = networkOffered, byComputer = byComputer && !byNetwork; }
     // Ignored unless the computer plays, or outside 0..2 (Easy, Normal, Hard).
     void chooseLevel(int index);
     PlayerControl control() const;
@@ -89,7 +93,9 @@ class PlayerDialog {
     std::string rangeText;  // static 26, "(1 to 4)"
     int checkedButton = camouflageButtonId(camouflageListSlot(Forest2Camouflage));
     bool byComputer = false;
-    int level = 1;  // "Normal"
+    bool networkOffered = false;
+    bool byNetwork = false;  // played by a person at another machine
+    int level = 1;           // "Normal"
 };
 
 // "IDD_AREASIZE_SEL": the side of the square floor.

@@ -101,8 +101,15 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
     const float height =
         ImGui::GetFrameHeight() * 2.0f + style.ItemSpacing.y + style.WindowPadding.y * 2.0f;
     ImGui::BeginChild("##playedBy", ImVec2(width, height), true);
-    if (mnemonicRadio(PlayerDialog::personLabel, !dialog.byComputer, true)) {
+    if (mnemonicRadio(PlayerDialog::personLabel, !dialog.byComputer && !dialog.byNetwork, true)) {
         dialog.playByPerson();
+    }
+    if (dialog.networkOffered) {
+        ImGui::SameLine(0.0f, 24.0f);
+        // No mnemonic: its letter belongs to "Normal".
+        if (ImGui::RadioButton(PlayerDialog::networkLabel, dialog.byNetwork)) {
+            dialog.playByNetwork();
+        }
     }
     if (mnemonicRadio(PlayerDialog::computerLabel, dialog.byComputer, true)) {
         dialog.playByComputer();

@@ -64,8 +64,8 @@ TEST(Wire, RefusesTextBeyondItsBoundOrItsBuffer) {
 }
 
 TEST(Wire, RefusesNonFiniteNumbersOddBooleansAndValuesOutOfRange) {
-    for (float bad : {std::numeric_limits<float>::quiet_NaN(),
-                      std::numeric_limits<float>::infinity()}) {
+    for (float bad :
+         {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity()}) {
         ByteWriter out;
         out.f32(bad);
         ByteReader in(out.bytes());
