@@ -2,7 +2,6 @@
 // Starting, pacing, pausing and ending a computer player's turn, down to its shot.
 #include "app/computer_turn.h"
 
-#include "combat/shields.h"
 #include "game/host.h"
 #include "game/world.h"
 
@@ -48,7 +47,8 @@ void ComputerTurn::update(double now, bool ready, bool paused, GameWorld& world,
     elapsed_ += step;
     if (!shieldDone_ && elapsed_ >= thinkSeconds) {
         shieldDone_ = true;
-        if (plan_.shieldKind >= 0 && activateShield(*tank_, plan_.shieldKind)) {
+        if (plan_.shieldKind >= 0) {
+            mover_(Move::shield(plan_.shieldKind), world, host);
             host.readoutsChanged();
         }
     }
@@ -59,7 +59,7 @@ void ComputerTurn::update(double now, bool ready, bool paused, GameWorld& world,
             active_ = false;
             host.setTankButtonsEnabled(true);
         }
-        applyTankAction(action, world, host);
+        mover_(Move::tank(action), world, host);
     }
 }
 

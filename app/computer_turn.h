@@ -4,6 +4,7 @@
 #pragma once
 
 #include "mind/computer_player.h"
+#include "net/move.h"
 
 #include <cstddef>
 #include <functional>
@@ -27,7 +28,11 @@ class ComputerTurn {
     static constexpr double longestMoves = 2.5;
     static constexpr double holdSeconds = 0.5;
 
-    explicit ComputerTurn(Planner planner) : planner_(std::move(planner)) {}
+    // Makes a move of the plan; a network game sends it to the other machines too.
+    using Mover = std::function<void(const Move&, GameWorld&, GameHost&)>;
+
+    explicit ComputerTurn(Planner planner, Mover mover = applyMove)
+        : planner_(std::move(planner)), mover_(std::move(mover)) {}
 
     // The world's current tank belongs to a computer player: keys and buttons leave it alone.
     static bool playsCurrentTank(const GameWorld& world);
@@ -49,6 +54,7 @@ class ComputerTurn {
     double dueTime(std::size_t move) const;
 
     Planner planner_;
+    Mover mover_;
     TurnPlan plan_;
     Tank* tank_ = nullptr;  // the tank whose turn is under way
     bool active_ = false;

@@ -17,9 +17,10 @@ struct InputGate {
     bool textFieldHasKeyboard = false;
     bool menuHasKeyboard = false;
     bool computerPlays = false;  // the current tank is a computer player's
+    bool othersTurn = false;     // a network game's current seat sits at another machine
 
     bool keyboardReachesGame() const {
         return gameExists && !shotInProgress && !modalOpen && !textFieldHasKeyboard &&
-               !menuHasKeyboard && !computerPlays;
+               !menuHasKeyboard && !computerPlays && !othersTurn;
     }
 };

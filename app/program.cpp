@@ -14,6 +14,9 @@
 #include "combat/tank_actions.h"
 #include "game/new_game.h"
 #include "game/world.h"
+#include "net/local_addresses.h"
+#include "net/messages.h"
+#include "net/seats.h"
 #include "render/camera.h"
 #include "render/frame.h"
 #include "render/scene.h"
@@ -44,6 +47,15 @@ namespace {
 constexpr int minimumWindowHeight = 240;
 
 const char* const websiteAddress = "https://krellmont.example.org/";
+const char* const networkCaption = "Network game";
+// How long the loop sleeps at most while a network game runs: peers' moves show promptly.
+constexpr int networkWaitMilliseconds = 10;
+
+// The name a joining person is offered, and the host's in the games list: the login name.
+std::string playerName() {
+    const char* user = SDL_getenv("USER");
+    return user != nullptr && *user != '\0' ? cleanName(user) : std::string("player");
+}
 
 std::string windowTitle() {
     char title[64];
@@ -83,7 +95,9 @@ Program::Program(std::unique_ptr<PlatformWindow> window)
       newGame_(world_, host_),
       // The mind keeps a random stream of its own, seeded apart from the game's.
       mind_(static_cast<std::uint32_t>(SDL_GetPerformanceCounter())),
-      computer_([this](const GameWorld& world) { return mind_.planTurn(world); }),
+      net_(world_, host_),
+      computer_([this](const GameWorld& world) { return mind_.planTurn(world); },
+                [this](const Move& m, GameWorld&, GameHost&) { move(m); }),
       redraw_(static_cast<std::int64_t>(SDL_GetPerformanceFrequency()), counterNow()) {}
 
 Program::~Program() {
@@ -120,9 +134,15 @@ void Program::run() {
         if (quit_) {
             break;
         }
+        followNetwork();
         if (window_->minimised()) {
-            // Nothing is drawn while minimised: sleep until the window system speaks.
-            SDL_WaitEvent(nullptr);
+            // Nothing is drawn while minimised: sleep until the window system speaks, or
+            // briefly while a network game needs its link kept.
+            if (net_.active()) {
+                SDL_WaitEventTimeout(nullptr, networkWaitMilliseconds);
+            } else {
+                SDL_WaitEvent(nullptr);
+            }
             continue;
         }
         watchForChanges();
@@ -145,6 +165,10 @@ void Program::run() {
 // Waits for the next event, or at most `seconds` when given. The event wait has
 // whole-millisecond resolution; the last fraction is slept so frames keep their rate.
 void Program::waitForNextFrame(std::optional<double> seconds) {
+    // The network is read between waits: a peer's move must not wait for a local event.
+    if (net_.active() && (!seconds || *seconds > networkWaitMilliseconds / 1000.0)) {
+        seconds = networkWaitMilliseconds / 1000.0;
+    }
     if (!seconds) {
         SDL_WaitEvent(nullptr);
         return;
@@ -155,6 +179,31 @@ void Program::waitForNextFrame(std::optional<double> seconds) {
         SDL_WaitEventTimeout(nullptr, wholeMilliseconds);
     } else if (remaining > 0.0) {
         std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
+    }
+}
+
+// Reads the network, and follows what it changed: a game built from the host's setup, the
+// join dialog's status, the box that waits for players.
+void Program::followNetwork() {
+    net_.poll(secondsNow(), computer_.acting());
+    if (net_.takeGameBuilt()) {
+        ui_.closeJoinDialog();
+        computer_.stop(host_);
+        mind_.forgetGame();
+        gameBuilt();
+    }
+    if (JoinDialog* join = ui_.joinDialog()) {
+        join->found = net_.gamesFound();
+        join->status = net_.joinStatus();
+        join->joining = net_.joining();
+        if (net_.active() && !net_.joining()) {
+            ui_.closeJoinDialog();  // seated: the waiting box takes over
+            net_.lookForGames(false);
+        }
+    }
+    ui_.showWaitingBox(net_.waitingBox());
+    if (net_.takeChanged()) {
+        redraw_.pictureChanged();
     }
 }
 
@@ -194,6 +243,7 @@ InputGate Program::inputGate() const {
     gate.textFieldHasKeyboard = ui_.wantsKeyboard();
     gate.menuHasKeyboard = ui_.menuHasKeyboard();
     gate.computerPlays = ComputerTurn::playsCurrentTank(world_);
+    gate.othersTurn = net_.active() && !net_.localTurn();
     return gate;
 }
 
@@ -237,7 +287,7 @@ void Program::handleKey(const SDL_KeyboardEvent& key) {
     if (!inputGate().keyboardReachesGame()) {
         return;
     }
-    applyTankAction(actionForKey(keyFor(key.keysym.sym)), world_, host_);
+    move(Move::tank(actionForKey(keyFor(key.keysym.sym))));
 }
 
 void Program::handleText(const char* text) {
@@ -246,7 +296,7 @@ void Program::handleText(const char* text) {
         if (!inputGate().keyboardReachesGame()) {
             return;
         }
-        applyTankAction(actionForCharacter(*c), world_, host_);
+        move(Move::tank(actionForCharacter(*c)));
     }
 }
 
@@ -302,7 +352,7 @@ void Program::applyPadActions() {
             if (!inputGate().keyboardReachesGame()) {
                 break;
             }
-            applyTankAction(action, world_, host_);
+            move(Move::tank(action));
         }
     }
 }
@@ -316,6 +366,7 @@ void Program::drawScene(const PanelRect& client, const PanelRect& panel) {
         // hold still.
         const SeenShells shells =
             ui_.modalOpen() ? shellsInFlight(world_) : updateShells(world_, host_);
+        net_.afterTick();
         // A turn that passed in this tick is handed over before it is drawn.
         handOver_.update(world_, secondsNow(), camera_, view_.cameraCentre);
         const FrameView view{camera_, view_.cameraCentre, view_.polygonMode, view_.antialiasing,
@@ -333,9 +384,11 @@ void Program::drawScene(const PanelRect& client, const PanelRect& panel) {
 void Program::drawFrame() {
     // Narrower, the status panel's buttons would be cut off.
     window_->keepWithinLimits(std::max(ui_.minimumWindowWidth(), 320), minimumWindowHeight);
+    // On a joined machine the host's computer plays its seats; here only this machine's.
+    const bool computerMayPlay = !net_.active() || net_.localTurn();
     computer_.update(
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
-        gameReady(), ui_.modalOpen(), world_, host_);
+        gameReady() && computerMayPlay, ui_.modalOpen(), world_, host_);
     applyPadActions();
     int width = 0;
     int height = 0;
@@ -356,8 +409,12 @@ void Program::drawFrame() {
     int button = 0;
     if (gameExists_) {
         // Between a shot and the computer's next turn the buttons stay grey too.
-        const bool enabled = host_.tankButtonsEnabled() && !ComputerTurn::playsCurrentTank(world_);
-        button = ui_.drawStatusPanel(world_, enabled, panel);
+        const bool enabled = host_.tankButtonsEnabled() &&
+                             !ComputerTurn::playsCurrentTank(world_) &&
+                             (!net_.active() || net_.localTurn());
+        const std::string seated =
+            net_.active() ? net_.whereSeated(currentSeat(world_)) : std::string();
+        button = ui_.drawStatusPanel(world_, enabled, panel, seated);
         if (button != 0) {
             // The 3-D view gets the keyboard back after a click.
             ImGui::SetWindowFocus(nullptr);
@@ -375,6 +432,7 @@ void Program::drawFrame() {
     if (outcome == ModalOutcome::GameBuilt) {
         gameBuilt();
     }
+    handleNetworkRequest(ui_.takeNetworkRequest());
     if (button != 0) {
         pressPanelButton(button);
     }
@@ -388,10 +446,61 @@ void Program::pressPanelButton(int buttonId) {
     if (world_.shotInProgress || ui_.modalOpen() || ComputerTurn::playsCurrentTank(world_)) {
         return;
     }
-    applyTankAction(actionForPanelButton(buttonId), world_, host_);
+    move(Move::tank(actionForPanelButton(buttonId)));
+}
+
+void Program::move(const Move& m) {
+    if (net_.active()) {
+        net_.moveLocally(m);
+    } else {
+        applyMove(m, world_, host_);
+    }
+}
+
+void Program::handleNetworkRequest(const Ui::NetworkRequest& request) {
+    using Kind = Ui::NetworkRequest::Kind;
+    std::string error;
+    switch (request.kind) {
+        case Kind::None:
+            return;
+        case Kind::Host:
+            net_.stop();
+            if (!net_.listen(request.port, error)) {
+                host_.showMessage(error, networkCaption);
+                return;
+            }
+            computer_.stop(host_);
+            mind_.forgetGame();
+            newGame_.offerNetworkSeats(true);
+            newGame_.start();
+            return;
+        case Kind::Join:
+            net_.stop();
+            if (!net_.join(request.target, error)) {
+                if (JoinDialog* join = ui_.joinDialog()) {
+                    join->status = error;
+                }
+            }
+            return;
+        case Kind::CancelJoin:
+            net_.stop();
+            net_.lookForGames(false);
+            return;
+        case Kind::CancelWaiting:
+            net_.leave(LeaveReason::NewGame);
+            return;
+        case Kind::Leave:
+            net_.leave(request.commandId == ExitCommand ? LeaveReason::Exit : LeaveReason::NewGame);
+            runCommand(request.commandId);
+            return;
+    }
 }
 
 void Program::gameBuilt() {
+    if (net_.awaitingGame()) {
+        newGame_.offerNetworkSeats(false);
+        net_.openLobby(newGame_.networkSeats(), newGame_.builtFromSeed(), playerName());
+    }
     resetCamera(camera_, world_.arena.halfSide);
     handOver_.forgetGame();
     if (!gameExists_) {
@@ -402,6 +511,24 @@ void Program::gameBuilt() {
 
 void Program::runCommand(int commandId) {
     redraw_.pictureChanged();
+    // Leaving a network game is asked first; the others are told.
+    if ((commandId == NewGameCommand || commandId == ExitCommand) && net_.active()) {
+        ui_.askToLeave(commandId == ExitCommand
+                           ? "Leave the network game and exit? The other players will be told."
+                           : "Leave the network game for a new game? The other players will be "
+                             "told.",
+                       commandId);
+        return;
+    }
+    if (commandId == HostNetworkCommand) {
+        ui_.openHostDialog(localAddresses());
+        return;
+    }
+    if (commandId == JoinNetworkCommand) {
+        net_.lookForGames(true);
+        ui_.openJoinDialog(playerName());
+        return;
+    }
     switch (runMenuCommand(commandId, view_, ui_.menu(), glSwitches_)) {
         case ProgramRequest::None:
             break;
@@ -426,7 +553,7 @@ void Program::runCommand(int commandId) {
         case ProgramRequest::Shields:
             // A computer player switches its own shields on.
             if (!ComputerTurn::playsCurrentTank(world_)) {
-                ui_.openShields(world_);
+                ui_.openShields(world_, [this](int kind) { move(Move::shield(kind)); });
             }
             break;
     }

@@ -10,6 +10,7 @@
 #include "app/input_map.h"
 #include "app/menu_commands.h"
 #include "app/mouse_drag.h"
+#include "app/network_play.h"
 #include "app/platform_window.h"
 #include "app/redraw_policy.h"
 #include "app/sound_player.h"
@@ -60,6 +61,10 @@ class Program {
     // The 3-D view in the client area (window pixels) except where the panel covers it.
     void drawScene(const PanelRect& client, const PanelRect& panel);
     void pressPanelButton(int buttonId);
+    // One move of the current tank: through the network game when one runs.
+    void move(const Move& move);
+    void followNetwork();
+    void handleNetworkRequest(const Ui::NetworkRequest& request);
     void waitForNextFrame(std::optional<double> seconds);
     void watchForChanges();
     bool shellsMoving() const;
@@ -75,6 +80,7 @@ class Program {
     AppHost host_;
     NewGameFlow newGame_;
     ComputerMind mind_;
+    NetworkPlay net_;
     ComputerTurn computer_;
     std::unique_ptr<SceneResources> scene_;
     ViewSettings view_;

@@ -120,5 +120,9 @@ void ShieldsDialog::pressOk() {
     if (tank_ == nullptr || !activateChecked_ || !activateEnabled_ || checkedChoice_ < 0) {
         return;
     }
+    if (switchOn) {
+        switchOn(checkedChoice_);
+        return;
+    }
     activateShield(*tank_, checkedChoice_);
 }

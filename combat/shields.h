@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class GameWorld;
@@ -59,6 +60,8 @@ class ShieldsDialog {
     void clickChoice(int kind);
     // OK: switches on the chosen shield if the box is checked. The dialog then closes.
     void pressOk();
+    // When set, OK hands the chosen kind here instead of switching it on itself.
+    std::function<void(int kind)> switchOn;
     // Cancel, Escape and the close box change nothing.
     void pressCancel() {}
 

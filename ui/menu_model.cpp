@@ -71,8 +71,10 @@ const int gameItems[] = {CurrentTankCommand, CenterOfArenaCommand, WireframeComm
 }  // namespace
 
 MenuModel::MenuModel() {
-    dropDowns_.push_back(
-        popup("&File", {command("&New Game", NewGameCommand), command("E&xit", ExitCommand)}));
+    dropDowns_.push_back(popup("&File", {command("&New Game", NewGameCommand),
+                                         command("&Host Network Game...", HostNetworkCommand),
+                                         command("&Join Network Game...", JoinNetworkCommand),
+                                         separator(), command("E&xit", ExitCommand)}));
     dropDowns_.push_back(
         popup("&Options",
               {popup("Set PolygonMode", {command("wireframe", WireframeCommand),

@@ -20,6 +20,8 @@ enum MenuCommand : int {
     WebsiteCommand = 13,
     AntialiasingCommand = 14,
     ShieldsCommand = 16,
+    HostNetworkCommand = 17,
+    JoinNetworkCommand = 18,
 };
 
 // One entry of the menu bar: a drop-down or submenu (children), a command item or a separator.

@@ -22,7 +22,8 @@ StatusReadouts formatStatusReadouts(const char* teamName, const char* playerName
                                     std::int32_t mileage);
 
 // Readouts of the current team's current player's current tank.
-StatusReadouts readStatusReadouts(const GameWorld& world);
+// `seated` follows the player's name (" (network)" for a player at another machine).
+StatusReadouts readStatusReadouts(const GameWorld& world, const std::string& seated = {});
 
 constexpr const char* moveTankCaption = "Move Tank";
 constexpr const char* moveCannonCaption = "Move Cannon";

@@ -146,6 +146,12 @@ struct Ui::Impl {
     unsigned newGameSerial = 0;
     std::optional<ShieldsDialog> shields;
     unsigned shieldsSerial = 0;
+    std::optional<HostDialog> hostDialog;
+    std::optional<JoinDialog> joinDialog;
+    std::optional<WaitingBox> waiting;
+    std::optional<std::pair<std::string, int>> leaveQuestion;
+    unsigned networkSerial = 0;
+    NetworkRequest networkRequest;
     KeyTapLatch keyLatch;
     MenuKeyboard menuKeys;
     int menuCommand = 0;
@@ -348,9 +354,10 @@ int Ui::menuBarHeight() const {
     return static_cast<int>(std::ceil(impl_->menuBarHeight));
 }
 
-int Ui::drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect) {
-    return drawStatusPanelView(readStatusReadouts(world), buttonsEnabled, rect, impl_->fonts,
-                               impl_->fills);
+int Ui::drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect,
+                        const std::string& seated) {
+    return drawStatusPanelView(readStatusReadouts(world, seated), buttonsEnabled, rect,
+                               impl_->fonts, impl_->fills);
 }
 
 void Ui::drawTurnBanner(const std::string& text, const PanelRect& view) {
@@ -376,12 +383,106 @@ void Ui::setNewGameFlow(NewGameFlow* flow) {
     impl_->newGame = flow;
 }
 
-void Ui::openShields(GameWorld& world) {
+void Ui::openShields(GameWorld& world, std::function<void(int kind)> switchOn) {
     impl_->shields.emplace(world);
+    impl_->shields->switchOn = std::move(switchOn);
     ++impl_->shieldsSerial;
 }
 
-ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
+void Ui::openHostDialog(std::vector<std::string> localAddresses) {
+    impl_->hostDialog.emplace(std::move(localAddresses));
+    ++impl_->networkSerial;
+}
+
+void Ui::openJoinDialog(const std::string& proposedName) {
+    impl_->joinDialog.emplace(proposedName);
+    ++impl_->networkSerial;
+}
+
+JoinDialog* Ui::joinDialog() {
+    return impl_->joinDialog ? &*impl_->joinDialog : nullptr;
+}
+
+void Ui::closeJoinDialog() {
+    if (impl_->joinDialog) {
+        impl_->joinDialog.reset();
+        ++impl_->networkSerial;
+    }
+}
+
+void Ui::showWaitingBox(std::optional<WaitingBox> box) {
+    if (box.has_value() != impl_->waiting.has_value()) {
+        ++impl_->networkSerial;
+    }
+    impl_->waiting = std::move(box);
+}
+
+void Ui::askToLeave(const std::string& question, int commandId) {
+    impl_->leaveQuestion.emplace(question, commandId);
+    ++impl_->networkSerial;
+}
+
+Ui::NetworkRequest Ui::takeNetworkRequest() {
+    return std::exchange(impl_->networkRequest, NetworkRequest{});
+}
+
+// The network dialogs, one at a time; false when none is open.
+bool Ui::drawNetworkModals(GameHost& host) {
+    const ModalContext modal{messages_, impl_->messageSerial};
+    Impl& s = *impl_;
+    using Kind = NetworkRequest::Kind;
+    if (s.leaveQuestion) {
+        const NetworkChoice choice =
+            drawLeaveQuestionView(s.leaveQuestion->first, s.networkSerial, modal);
+        if (choice == NetworkChoice::Accept) {
+            s.networkRequest = {Kind::Leave, 0, {}, s.leaveQuestion->second};
+        }
+        if (choice != NetworkChoice::None) {
+            s.leaveQuestion.reset();
+            ++s.networkSerial;
+        }
+        return true;
+    }
+    if (s.hostDialog) {
+        std::optional<std::uint16_t> port;
+        const NetworkChoice choice = drawHostDialogView(
+            *s.hostDialog, s.networkSerial,
+            [&] { return (port = s.hostDialog->ok(host)).has_value(); }, modal);
+        if (choice == NetworkChoice::Accept) {
+            s.networkRequest = {Kind::Host, *port, {}, 0};
+        }
+        if (choice != NetworkChoice::None) {
+            s.hostDialog.reset();
+            ++s.networkSerial;
+        }
+        return true;
+    }
+    if (s.joinDialog) {
+        std::optional<JoinDialog::Target> target;
+        const NetworkChoice choice = drawJoinDialogView(
+            *s.joinDialog, s.networkSerial,
+            [&] { return (target = s.joinDialog->ok(host)).has_value(); }, modal);
+        if (choice == NetworkChoice::Accept) {
+            s.networkRequest = {Kind::Join, 0, *target, 0};
+        } else if (choice == NetworkChoice::Cancel) {
+            s.networkRequest = {Kind::CancelJoin, 0, {}, 0};
+            s.joinDialog.reset();
+            ++s.networkSerial;
+        }
+        return true;
+    }
+    if (s.waiting) {
+        if (drawWaitingBoxView(*s.waiting, s.networkSerial, modal) == NetworkChoice::Cancel) {
+            s.networkRequest = {Kind::CancelWaiting, 0, {}, 0};
+            s.waiting.reset();
+            ++s.networkSerial;
+        }
+        return true;
+    }
+    return false;
+}
+
+ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& host) {
     if (impl_->help && !drawHelpViewerView(*impl_->help)) {
         impl_->help.reset();
     }
@@ -415,6 +516,9 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& /*host*/) {
         }
         return outcome;
     }
+    if (drawNetworkModals(host)) {
+        return outcome;
+    }
     if (impl_->shields) {
         if (!drawShieldsDialogView(*impl_->shields, impl_->shieldsSerial, modal)) {
             impl_->shields.reset();
@@ -439,5 +543,8 @@ int Ui::minimumWindowWidth() const {
 
 bool Ui::modalOpen() const {
     const bool newGame = impl_->newGame != nullptr && impl_->newGame->active();
-    return newGame || impl_->shields.has_value() || impl_->aboutOpen || !messages_.empty();
+    const bool network =
+        impl_->hostDialog || impl_->joinDialog || impl_->waiting || impl_->leaveQuestion;
+    return newGame || network || impl_->shields.has_value() || impl_->aboutOpen ||
+           !messages_.empty();
 }

@@ -16,12 +16,16 @@
 //               ui.endFrame();                            // then swap buffers
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
+#include "net/network_dialogs.h"
 #include "resources/asset_catalog.h"
 #include "ui/keys.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
 #include "ui/panel_layout.h"
+#include "ui/waiting_box.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,7 +88,9 @@ class Ui {
     // The status panel in `rect` (use placeStatusPanel on the client area). Returns the id of
     // the button clicked in this frame (a PanelButtonId) or 0; with buttonsEnabled false every
     // button is greyed and returns nothing. Draws only the background while no tank exists.
-    int drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect);
+    // `seated` follows the player's name: where a network game's player sits.
+    int drawStatusPanel(const GameWorld& world, bool buttonsEnabled, const PanelRect& rect,
+                        const std::string& seated = {});
     // The banner that names who plays now, across the top of the 3-D view; it takes no input.
     // Nothing for an empty text.
     void drawTurnBanner(const std::string& text, const PanelRect& view);
@@ -103,7 +109,30 @@ class Ui {
     void setNewGameFlow(NewGameFlow* flow);
 
     // "Activate Shield" on the world's current tank (with no tank everything is disabled).
-    void openShields(GameWorld& world);
+    // switchOn, when given, switches the chosen shield on in place of the dialog (a network
+    // game sends the choice to the other machines).
+    void openShields(GameWorld& world, std::function<void(int kind)> switchOn = nullptr);
+
+    // The network dialogs; what they chose comes back through takeNetworkRequest.
+    void openHostDialog(std::vector<std::string> localAddresses);
+    void openJoinDialog(const std::string& proposedName);
+    // The open join dialog (the program fills in the games found and the status), or null.
+    JoinDialog* joinDialog();
+    void closeJoinDialog();
+    // The box shown while a network game's seats fill; none closes it.
+    void showWaitingBox(std::optional<WaitingBox> box);
+    // Asks before a command leaves a network game; Yes comes back as a Leave request.
+    void askToLeave(const std::string& question, int commandId);
+
+    struct NetworkRequest {
+        enum class Kind { None, Host, Join, CancelJoin, CancelWaiting, Leave };
+        Kind kind = Kind::None;
+        std::uint16_t port = 0;     // Host
+        JoinDialog::Target target;  // Join
+        int commandId = 0;          // Leave: the command that asked
+    };
+    // What the network dialogs chose since the last call; None when nothing.
+    NetworkRequest takeNetworkRequest();
 
     // Draws the help viewer, whatever modal dialog is open and the front message box. Call once
     // per frame after every other view.
@@ -115,6 +144,7 @@ class Ui {
 
   private:
     void followPointer(const SDL_Event& event);
+    bool drawNetworkModals(GameHost& host);
 
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -12,6 +12,7 @@
 #include "ui/message_queue.h"
 #include "ui/panel_layout.h"
 #include "ui/readouts.h"
+#include "ui/waiting_box.h"
 
 #include <imgui.h>
 
@@ -131,6 +132,21 @@ bool drawArenaSizeDialogView(ArenaSizeDialog& dialog, unsigned serial, const OkA
                              const ModalContext& modal);
 // OK applies the choice and closes; Cancel, Escape and the close box close without change.
 bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalContext& modal);
+
+// What a network dialog's buttons (or Enter and Escape) chose in a frame.
+enum class NetworkChoice { None, Accept, Cancel };
+class HostDialog;
+class JoinDialog;
+// The box that stays while seats fill (who has taken which), with Cancel.
+// Accept only once `ok` agreed; the join dialog stays open while it joins.
+NetworkChoice drawHostDialogView(HostDialog& dialog, unsigned serial, const OkAction& ok,
+                                 const ModalContext& modal);
+NetworkChoice drawJoinDialogView(JoinDialog& dialog, unsigned serial, const OkAction& ok,
+                                 const ModalContext& modal);
+NetworkChoice drawWaitingBoxView(const WaitingBox& box, unsigned serial, const ModalContext& modal);
+// Yes (Accept) or No (Cancel).
+NetworkChoice drawLeaveQuestionView(const std::string& question, unsigned serial,
+                                    const ModalContext& modal);
 
 // A single-line text field over a string; at most capacity - 1 bytes can be typed.
 bool inputString(const char* id, std::string& value, std::size_t capacity, bool digitsOnly,

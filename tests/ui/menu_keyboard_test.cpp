@@ -51,7 +51,7 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"F10 Left Left", {2}, 0, true},
         {"F10 Right Down", {1, 0}, 0, true},
         {"F10 Down", {0, 0}, 0, true},       // a menu of two opens at its first
-        {"F10 PgUp w Up", {0, 1}, 0, true},  // Up opens at the last item
+        {"F10 PgUp w Up", {0, 4}, 0, true},  // Up opens at the last item
         {"F10 h", {3, 0}, 0, true},
         {"Alt ^Alt F10", {}, 0, true},
         // Drop-downs: items wrap past separators; Right and Left open and close submenus or
@@ -71,7 +71,9 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"A-f Down Enter PgUp", {}, 0, false},
         {"A-f x", {}, ExitCommand, true},
         {"A-f n", {}, NewGameCommand, true},
-        {"A-f h", {0, 0}, 0, true},
+        {"A-f h", {}, HostNetworkCommand, true},
+        {"A-f j", {}, JoinNetworkCommand, true},
+        {"A-f q", {0, 0}, 0, true},
         {"A-o Right Enter", {1, 0, 0}, 0, true},
         {"A-d Enter", {2, 0}, 0, true},
     };

@@ -39,10 +39,25 @@ class Session:
         self.started = time.monotonic()
         self.proc = subprocess.Popen([program], cwd=cwd or os.path.dirname(program), env=env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
-        self.window = run("xdotool", "search", "--sync", "--onlyvisible", "--name",
-                          TITLE).split()[0]
+        # This process's window: several programs may share the display. (Given a name too,
+        # xdotool would take windows that match either.)
+        self.window = run("xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                          str(self.proc.pid)).split()[0]
+        if not re.search(TITLE, run("xdotool", "getwindowname", self.window)):
+            raise Failure("the window's title is not the program's")
         time.sleep(1.0)  # maximised by now
         self.measure()
+
+    def place(self, x, y, width, height):
+        # Where the test wants the window, so that two windows share the screen.
+        run("xdotool", "windowsize", self.window, str(width), str(height),
+            "windowmove", self.window, str(x), str(y))
+        time.sleep(1.0)
+        self.measure()
+
+    def focus(self):
+        # With no window manager the keyboard goes where it is put.
+        run("xdotool", "windowraise", self.window, "windowfocus", "--sync", self.window)
 
     def measure(self):
         # Where the window is now, after the program or the test has sized it.
@@ -78,12 +93,34 @@ class Session:
             self.count -= 1
             time.sleep(0.5)
 
+    def type(self, text):
+        self.focus()
+        run("xdotool", "type", "--delay", "50", text)
+        time.sleep(0.3)
+
+    def click_text(self, word, name):
+        # Clicks the middle of the word where tesseract finds it in the window.
+        path = self.shot(name)
+        run("convert", path, "-crop", "%dx%d+%d+%d" % (self.width, self.height, self.x, self.y),
+            "+repage", "-resize", "200%", "-colorspace", "Gray", "-normalize", path + ".ocr.png")
+        table = run("tesseract", path + ".ocr.png", "-", "--psm", "11", "tsv")
+        os.remove(path + ".ocr.png")
+        for row in table.splitlines()[1:]:
+            cells = row.split("\t")
+            if len(cells) == 12 and cells[11].strip().lower() == word.lower():
+                left, top, width, height = (int(c) // 2 for c in cells[6:10])
+                self.click(self.x + left + width // 2, self.y + top + height // 2)
+                return
+        raise Failure("%r is not on the screen" % word)
+
     def key(self, *names, repeat=1):
+        self.focus()
         for name in names:
             run("xdotool", "key", "--repeat", str(repeat), "--delay", "30", name)
             time.sleep(0.3)
 
     def click(self, x, y):
+        self.focus()
         run("xdotool", "mousemove", str(x), str(y), "sleep", "0.2", "click", "1", "sleep", "0.3")
 
     def new_game(self, typed=None, opened=False):
