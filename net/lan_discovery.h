@@ -45,7 +45,7 @@ class LanFinder {
     // Asks on the broadcast address of this port, and on extraTarget (an IPv4 address) too
     // when given: the tests ask on loopback, where broadcasts may not arrive.
     static std::unique_ptr<LanFinder> open(std::uint16_t port, std::string& error,
-                                           const std::string& extraTarget = "127.0.0.1");
+                                           const std::string& extraTarget = {});
     ~LanFinder();
     LanFinder(const LanFinder&) = delete;
     LanFinder& operator=(const LanFinder&) = delete;

@@ -87,7 +87,7 @@ TEST(LockstepSession, ADroppedMachinesSeatsGoToTheComputerAndComeBackOnRejoin) {
     ThreeMachines table(11);
     while (table.host.session->turn() < 3)
         table.frameAll();
-    table.network.cut(table.ann.link.id(), table.host.link.id());
+    table.network.cut(table.idOf(table.ann), table.idOf(table.host));
     table.frameAll();
     EXPECT_EQ(table.ann.session->phase(), Phase::Ended);
     EXPECT_TRUE(shown(table.ann, "The host has left the game"));
@@ -136,16 +136,16 @@ TEST(LockstepSession, JoinsAreRefusedInWords) {
     NetMachine& lonely = table.add(Role::Guest, "dan");
     lonely.session->setHostAddress("192.0.2.1:24780");
     NetMachine& fake = table.add(Role::Host, "other");
-    table.network.link(lonely.link.id(), fake.link.id());
+    table.network.link(table.idOf(lonely), table.idOf(fake));
     lonely.session->poll();
-    table.network.cut(lonely.link.id(), fake.link.id());
+    table.network.cut(table.idOf(lonely), table.idOf(fake));
     lonely.session->poll();
     EXPECT_EQ(lonely.session->refusal(), "No game answers at 192.0.2.1:24780");
 
     NetMachine& older = table.add(Role::Guest, "eve");
-    table.network.link(older.link.id(), fake.link.id());
+    table.network.link(table.idOf(older), table.idOf(fake));
     older.session->poll();
-    table.network.inject(fake.link.id(), older.link.id(),
+    table.network.inject(table.idOf(fake), table.idOf(older),
                          encodeMessage(RefusalMessage{RefusalReason::Version, "3.1"}));
     older.session->poll();
     EXPECT_EQ(older.session->refusal(),
@@ -156,12 +156,12 @@ TEST(LockstepSession, JoinsAreRefusedInWords) {
 struct RogueTable : NetTable {
     RogueTable()
         : host(hostGame(fourSeatSetup(9), {false, true, false, false})), rogue(network.add()) {
-        network.link(rogue.id(), host.link.id());
+        network.link(rogue.id(), idOf(host));
         say(HelloMessage{krellmontVersion, "mallory"});
     }
     void say(const Message& m) { sayBytes(encodeMessage(m)); }
     void sayBytes(Bytes bytes) {
-        network.inject(rogue.id(), host.link.id(), std::move(bytes));
+        network.inject(rogue.id(), idOf(host), std::move(bytes));
         host.session->poll();
     }
     void move(int seat, TankAction action) {

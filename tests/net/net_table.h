@@ -20,13 +20,13 @@
 #include <vector>
 
 struct NetMachine {
-    NetMachine(FakeNetwork& network, LockstepSession::Role role, const std::string& name,
+    NetMachine(Transport& transport, LockstepSession::Role role, const std::string& name,
                std::uint32_t mindSeed)
-        : link(network.add()),
+        : transport(transport),
           mind(mindSeed),
-          session(std::make_unique<LockstepSession>(role, link, world, host, name)) {}
+          session(std::make_unique<LockstepSession>(role, transport, world, host, name)) {}
 
-    FakeNetwork::Endpoint& link;
+    Transport& transport;
     GameWorld world;
     RecordingHost host;
     ComputerMind mind;
@@ -75,6 +75,9 @@ struct NetMachine {
 
 struct NetTable {
     FakeNetwork network;
+    PeerId idOf(const NetMachine& m) const {
+        return static_cast<const FakeNetwork::Endpoint&>(m.transport).id();
+    }
     std::vector<std::unique_ptr<NetMachine>> machines;
 
     // Builds the host's game from the setup and opens the marked seats.
@@ -86,12 +89,12 @@ struct NetTable {
     }
     NetMachine& add(LockstepSession::Role role, const std::string& name) {
         machines.push_back(std::make_unique<NetMachine>(
-            network, role, name, static_cast<std::uint32_t>(machines.size() * 101 + 7)));
+            network.add(), role, name, static_cast<std::uint32_t>(machines.size() * 101 + 7)));
         return *machines.back();
     }
     NetMachine& join(const std::string& name) {
         NetMachine& guest = add(LockstepSession::Role::Guest, name);
-        network.link(guest.link.id(), machines.front()->link.id());
+        network.link(idOf(guest), idOf(*machines.front()));
         return guest;
     }
     // Frames on every machine until each has seen "Game Over" (or has left), or the cap.
