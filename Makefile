@@ -43,12 +43,12 @@ test-asan: deps-test build-asan
 
 # Debian's packaging flags (every hardening feature, format strings as errors) on a build of
 # its own: the program and the fast tests, which run there too.
-HARD_TESTS := core_tests render_unit_tests ui_tests
+HARD_TESTS := core_tests net_tests render_unit_tests ui_tests
 test-hardened: deps-test
 	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
 	  cmake -S . -B $(HARD_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) && \
 	  cmake --build $(HARD_BUILD) -j $(JOBS) --target krellmont $(HARD_TESTS)
-	for t in core_tests render/render_unit_tests ui/ui_tests; do \
+	for t in core_tests net_tests render/render_unit_tests ui/ui_tests; do \
 	  $(HARD_BUILD)/tests/$$t --gtest_brief=1 || exit 1; done
 
 # The plain build, then the whole suite again under the sanitizers, then the packagers' flags.

@@ -77,9 +77,8 @@ void NetworkPlay::afterTick() {
 
 void NetworkPlay::leave(LeaveReason reason) {
     if (session_ != nullptr) {
+        // Said before the link closes, which sends what is queued first.
         session_->leave(reason);
-        // The goodbye goes out before the link closes.
-        transport_->flush();
     }
     stop();
 }

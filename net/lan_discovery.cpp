@@ -44,13 +44,14 @@ void sendTo(ENetSocket socket, const ENetAddress& to, const Bytes& bytes) {
 }
 
 ENetSocket openSocket(std::uint16_t port, bool broadcast, std::string& error) {
-    if (enet_initialize() != 0) {
+    // Held while the socket is made; the beacon or finder then holds the library itself.
+    const EnetLibraryUse library;
+    if (!library.ok()) {
         error = "The network library could not start.";
         return ENET_SOCKET_NULL;
     }
     ENetSocket socket = enet_socket_create(ENET_SOCKET_TYPE_DATAGRAM);
     if (socket == ENET_SOCKET_NULL) {
-        enet_deinitialize();
         error = "The network could not be used.";
         return ENET_SOCKET_NULL;
     }
@@ -64,7 +65,6 @@ ENetSocket openSocket(std::uint16_t port, bool broadcast, std::string& error) {
     address.port = port;
     if (enet_socket_bind(socket, &address) != 0) {
         enet_socket_destroy(socket);
-        enet_deinitialize();
         error = "Port " + std::to_string(port) + " is in use.";
         return ENET_SOCKET_NULL;
     }
@@ -73,7 +73,6 @@ ENetSocket openSocket(std::uint16_t port, bool broadcast, std::string& error) {
 
 void closeSocket(std::intptr_t socket) {
     enet_socket_destroy(socketOf(socket));
-    enet_deinitialize();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // it hosts, LanFinder asks and lists the answers; lan_discovery.cpp has the bodies.
 #pragma once
 
+#include "net/enet_library.h"
 #include "net/network_dialogs.h"
 #include "net/wire.h"
 
@@ -37,6 +38,7 @@ class LanBeacon {
 
   private:
     explicit LanBeacon(std::intptr_t socket) : socket_(socket) {}
+    EnetLibraryUse library_;
     std::intptr_t socket_;
 };
 
@@ -62,6 +64,7 @@ class LanFinder {
     };
     LanFinder(std::intptr_t socket, std::uint16_t port, std::uint32_t extraTarget)
         : socket_(socket), port_(port), extraTarget_(extraTarget) {}
+    EnetLibraryUse library_;
     std::intptr_t socket_;
     std::uint16_t port_;
     std::uint32_t extraTarget_;

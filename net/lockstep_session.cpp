@@ -185,18 +185,23 @@ void LockstepSession::handle(const TransportEvent& event) {
             } else if (!linkedToHost_) {
                 hostPeer_ = event.peer;
                 linkedToHost_ = true;
+                linkedToHostOnce_ = true;
                 send(hostPeer_, HelloMessage{krellmontVersion, localName_});
             }
             return;
         case TransportEvent::Kind::Disconnected:
             if (role_ == Role::Host) {
                 if (Peer* peer = findPeer(event.peer); peer != nullptr) {
-                    dropPeer(event.peer, peer->name + " has left the game.");
+                    dropPeer(event.peer, nameOf(*peer) + " has left the game" +
+                                             (event.reason.empty() ? "." : ": " + event.reason));
                 }
             } else if (event.peer == hostPeer_ || !linkedToHost_) {
                 linkedToHost_ = false;
                 if (phase_ == Phase::Connecting && refusal_.empty()) {
-                    refusal_ = "No game answers at " + hostAddress_;
+                    // A host that answered and then refused says why; silence is no game.
+                    refusal_ = linkedToHostOnce_ && !event.reason.empty()
+                                   ? event.reason
+                                   : "No game answers at " + hostAddress_;
                     end(refusal_, false);
                 } else if (phase_ == Phase::Lobby) {
                     refusal_ = "The host closed the game";

@@ -145,6 +145,7 @@ class LockstepSession {
     MachineId me_ = hostMachine;
     PeerId hostPeer_ = 0;
     bool linkedToHost_ = false;
+    bool linkedToHostOnce_ = false;
     std::vector<Peer> peers_;
     std::vector<SeatState> seats_;
     // Names of seats whose machine dropped, by seat, so the same person can take them back.

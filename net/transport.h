@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 using PeerId = std::uint32_t;
 
@@ -17,7 +18,8 @@ struct TransportEvent {
     enum class Kind { Connected, Received, Disconnected };
     Kind kind = Kind::Received;
     PeerId peer = 0;
-    Bytes bytes;  // Received only
+    Bytes bytes;         // Received only
+    std::string reason;  // Disconnected only: why, in words a player can be shown
 };
 
 class Transport {

@@ -21,7 +21,7 @@ class FakeNetwork {
             if (links_.count(peer) == 0)
                 return;
             bytesSent += message.size();
-            network_.at(peer).inbox_.push_back({TransportEvent::Kind::Received, id_, message});
+            network_.at(peer).inbox_.push_back({TransportEvent::Kind::Received, id_, message, {}});
         }
         void disconnect(PeerId peer) override { network_.cut(id_, peer); }
         bool poll(TransportEvent& event) override {
@@ -53,20 +53,20 @@ class FakeNetwork {
     void link(PeerId a, PeerId b) {
         at(a).links_.insert(b);
         at(b).links_.insert(a);
-        at(a).inbox_.push_back({TransportEvent::Kind::Connected, b, {}});
-        at(b).inbox_.push_back({TransportEvent::Kind::Connected, a, {}});
+        at(a).inbox_.push_back({TransportEvent::Kind::Connected, b, {}, {}});
+        at(b).inbox_.push_back({TransportEvent::Kind::Connected, a, {}, {}});
     }
     // What was sent before still arrives; then both ends hear Disconnected.
     void cut(PeerId a, PeerId b) {
         if (at(a).links_.erase(b) == 0)
             return;
         at(b).links_.erase(a);
-        at(a).inbox_.push_back({TransportEvent::Kind::Disconnected, b, {}});
-        at(b).inbox_.push_back({TransportEvent::Kind::Disconnected, a, {}});
+        at(a).inbox_.push_back({TransportEvent::Kind::Disconnected, b, {}, {}});
+        at(b).inbox_.push_back({TransportEvent::Kind::Disconnected, a, {}, {}});
     }
     // Bytes as if `from` had sent them, whatever they are.
     void inject(PeerId from, PeerId to, Bytes bytes) {
-        at(to).inbox_.push_back({TransportEvent::Kind::Received, from, std::move(bytes)});
+        at(to).inbox_.push_back({TransportEvent::Kind::Received, from, std::move(bytes), {}});
     }
 
   private:

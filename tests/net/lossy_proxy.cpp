@@ -1,89 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The lossy relay's bodies.
-#include "tests/net/lossy_proxy.h"
+// The body of LossyProxy, on ENet's socket calls.
+#include "lossy_proxy.h"
 
-#include <algorithm>
+#include <enet/enet.h>
+
+#include <stdexcept>
 
 namespace {
 
-ENetSocket boundSocket(std::uint16_t port) {
-    ENetSocket s = enet_socket_create(ENET_SOCKET_TYPE_DATAGRAM);
-    enet_socket_set_option(s, ENET_SOCKOPT_NONBLOCK, 1);
-    ENetAddress a{};
-    a.host = ENET_HOST_ANY;
-    a.port = port;
-    enet_socket_bind(s, &a);
-    return s;
-}
+const std::uint32_t loopback = ENET_HOST_TO_NET_32(0x7f000001);
 
 }  // namespace
 
-LossyProxy::LossyProxy(std::uint16_t listenPort, std::uint16_t serverPort, double dropShare,
-                       std::uint32_t maxDelayMs, std::uint32_t seed)
-    : front_(boundSocket(listenPort)),
-      random_(seed),
-      dropShare_(dropShare),
-      maxDelayMs_(maxDelayMs) {
-    enet_address_set_host_ip(&server_, "127.0.0.1");
-    server_.port = serverPort;
+LossyProxy::LossyProxy(std::uint16_t serverPort, std::uint32_t seed, double lossRate,
+                       std::chrono::milliseconds maxDelay)
+    : serverPort_(serverPort), random_(seed), lossRate_(lossRate), maxDelay_(maxDelay) {
+    socket_ = enet_socket_create(ENET_SOCKET_TYPE_DATAGRAM);
+    ENetAddress address{};
+    address.host = loopback;
+    address.port = 0;
+    if (!library_.ok() || socket_ == ENET_SOCKET_NULL ||
+        enet_socket_set_option(socket_, ENET_SOCKOPT_NONBLOCK, 1) != 0 ||
+        enet_socket_bind(socket_, &address) != 0 || enet_socket_get_address(socket_, &address) != 0)
+        throw std::runtime_error("the proxy's socket did not open");
+    port_ = address.port;
 }
 
 LossyProxy::~LossyProxy() {
-    enet_socket_destroy(front_);
-    for (auto& [key, socket] : backs_)
-        enet_socket_destroy(socket);
-}
-
-void LossyProxy::take(ENetSocket socket, bool fromClient) {
-    std::uint8_t data[4096];
-    ENetBuffer buffer{};
-    ENetAddress from{};
-    for (;;) {
-        buffer.data = data;
-        buffer.dataLength = sizeof data;
-        const int n = enet_socket_receive(socket, &from, &buffer, 1);
-        if (n <= 0)
-            return;
-        if (std::uniform_real_distribution<double>(0, 1)(random_) < dropShare_) {
-            ++dropped;
-            continue;
-        }
-        Datagram d;
-        d.due =
-            enet_time_get() + std::uniform_int_distribution<std::uint32_t>(0, maxDelayMs_)(random_);
-        d.bytes.assign(data, data + n);
-        if (fromClient) {
-            const std::uint64_t key = std::uint64_t{from.host} << 16 | from.port;
-            auto back = backs_.find(key);
-            if (back == backs_.end()) {
-                back = backs_.emplace(key, boundSocket(0)).first;
-                clientOf_[back->second] = from;
-            }
-            d.from = back->second;
-            d.to = server_;
-        } else {
-            d.from = front_;
-            d.to = clientOf_[socket];
-        }
-        queue_.push_back(std::move(d));
-    }
+    if (socket_ != ENET_SOCKET_NULL)
+        enet_socket_destroy(socket_);
 }
 
 void LossyProxy::pump() {
-    take(front_, true);
-    for (auto& [key, socket] : backs_)
-        take(socket, false);
-    const std::uint32_t now = enet_time_get();
-    for (auto it = queue_.begin(); it != queue_.end();) {
-        if (static_cast<std::int32_t>(now - it->due) < 0) {
-            ++it;
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    std::uniform_int_distribution<long> delay(0, static_cast<long>(maxDelay_.count()));
+    std::uint8_t buffer[ENET_PROTOCOL_MAXIMUM_MTU];
+    const Clock::time_point now = Clock::now();
+    for (;;) {
+        ENetAddress from{};
+        ENetBuffer slot{buffer, sizeof buffer};
+        const int length = enet_socket_receive(socket_, &from, &slot, 1);
+        if (length <= 0)
+            break;
+        const bool fromServer = from.host == loopback && from.port == serverPort_;
+        if (!fromServer) {
+            clientHost_ = from.host;
+            clientPort_ = from.port;
+        }
+        if (chance(random_) < lossRate_) {
+            ++lost_;
             continue;
         }
-        ENetBuffer buffer{};
-        buffer.data = it->bytes.data();
-        buffer.dataLength = it->bytes.size();
-        enet_socket_send(it->from, &it->to, &buffer, 1);
-        ++passed;
-        it = queue_.erase(it);
+        held_.push(Held{now + std::chrono::milliseconds(delay(random_)), arrivals_++, !fromServer,
+                        std::vector<std::uint8_t>(buffer, buffer + length)});
+    }
+    while (!held_.empty() && held_.top().due <= now) {
+        const Held& next = held_.top();
+        ENetAddress to{};
+        to.host = next.towardServer ? loopback : clientHost_;
+        to.port = next.towardServer ? serverPort_ : clientPort_;
+        ENetBuffer slot{const_cast<std::uint8_t*>(next.bytes.data()), next.bytes.size()};
+        if (to.port != 0) {
+            enet_socket_send(socket_, &to, &slot, 1);
+            ++relayed_;
+        }
+        held_.pop();
     }
 }
