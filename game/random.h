@@ -13,6 +13,8 @@ public:
     explicit GameRandom(std::uint32_t seed = 1) : state_(seed) {}
 
     void seed(std::uint32_t seed) { state_ = seed; }
+    // What seed() would take to go on from here.
+    std::uint32_t state() const { return state_; }
 
     int next() {
         state_ = state_ * 1103515245u + 12345u;
