@@ -12,6 +12,7 @@
 #include "app/startup_failure.h"
 #include "combat/shell_loop.h"
 #include "combat/tank_actions.h"
+#include "game/names.h"
 #include "game/new_game.h"
 #include "game/world.h"
 #include "net/local_addresses.h"

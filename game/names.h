@@ -14,3 +14,7 @@ void copyName(char (&target)[nameCapacity], const std::string& text);
 
 // The longest prefix of text that fits a name buffer (same cut as copyName).
 std::string cutToName(const std::string& text);
+
+// A name from elsewhere (another machine, the login) as a typed one would be: control
+// characters and broken UTF-8 dropped, blanks trimmed, cut to a name buffer.
+std::string cleanName(const std::string& text);

@@ -35,8 +35,16 @@ void createPlayers(GameWorld& world, Team& team, GameHost& host) {
     }
 }
 
+void useCamouflageLists(const TankListTable& lists, std::int32_t camouflage, Tank& tank) {
+    const int slot = camouflageListSlot(camouflage);
+    if (slot >= 0) {
+        tank.hull.displayListId = lists.hullLists[slot];
+        tank.deck.displayListId = lists.deckLists[slot];
+        tank.turret.displayListId = lists.turretLists[slot];
+    }
+}
+
 void createTanks(GameWorld& world, Player& player, GameHost& host) {
-    const int slot = camouflageListSlot(player.camouflage);
     for (int k = 1; k <= player.tankCount; ++k) {
         std::unique_ptr<Tank> tank(new (std::nothrow) Tank(world));
         if (tank == nullptr) {
@@ -45,11 +53,7 @@ void createTanks(GameWorld& world, Player& player, GameHost& host) {
             return;
         }
         tank->number = k;
-        if (slot >= 0) {
-            tank->hull.displayListId = world.tankLists.hullLists[slot];
-            tank->deck.displayListId = world.tankLists.deckLists[slot];
-            tank->turret.displayListId = world.tankLists.turretLists[slot];
-        }
+        useCamouflageLists(world.tankLists, player.camouflage, *tank);
         for (int i = 0; i < tank->cannonCount; ++i) {
             tank->cannons[i].camouflage = player.camouflage;
         }

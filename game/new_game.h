@@ -12,6 +12,8 @@
 class GameHost;
 class GameWorld;
 class Player;
+class Tank;
+struct TankListTable;
 
 // The "New Game" sequence as a state machine: team A's dialog, a dialog for each of
 // team A's players, the same for team B, the arena size, then the build (walls, tanks
@@ -77,6 +79,9 @@ class NewGameFlow {
 // what was made.
 void createPlayers(GameWorld& world, Team& team, GameHost& host);
 void createTanks(GameWorld& world, Player& player, GameHost& host);
+// Gives the tank the hull, deck and turret display lists of the camouflage; an unknown id
+// leaves them as they are.
+void useCamouflageLists(const TankListTable& lists, std::int32_t camouflage, Tank& tank);
 
 // Removes every shell in flight and ends the shot, so nothing of an old volley lands in
 // a new game.

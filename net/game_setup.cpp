@@ -1,119 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a setup off a built world, building one through the new-game dialogs, and its
-// bounded encoding.
+// A built world's setup, building a game from a setup through the new-game dialogs, and the
+// setup's encoding.
 #include "net/game_setup.h"
 
 #include "game/new_game.h"
 #include "game/setup_dialogs.h"
 #include "game/world.h"
-#include "net/messages.h"
+#include "net/field_codec.h"
 
-#include <cstring>
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <string>
 
 namespace {
 
-std::string nameOf(const char (&buffer)[nameCapacity]) {
-    return std::string(buffer, strnlen(buffer, nameCapacity));
+constexpr std::int32_t minLength = static_cast<std::int32_t>(minFloorLength);
+constexpr std::int32_t maxLength = static_cast<std::int32_t>(maxFloorLength);
+
+template <typename Io, typename Setup>
+void visitSetup(Io& io, Setup& setup) {
+    for (auto& team : setup.teams) {
+        io.name(team.name);
+        io.sequence(team.players, 1, maxPlayersPerTeam, [&io](auto& player) {
+            io.name(player.name);
+            io.integer(player.tankCount, 1, maxTanksPerPlayer);
+            io.integer(player.camouflage, INT32_MIN, INT32_MAX);
+            io.require(camouflageListSlot(player.camouflage) >= 0);
+            io.control(player.control);
+            // The dialogs refuse a blank name.
+            io.require(!player.name.empty());
+        });
+        io.require(!team.name.empty());
+    }
+    io.integer(setup.floorLength, minLength, maxLength);
+    io.word(setup.seed);
+}
+
+void fillPlayerDialog(PlayerDialog& dialog, const PlayerSetup& player) {
+    dialog.name = player.name;
+    dialog.countText = std::to_string(player.tankCount);
+    dialog.check(camouflageButtonId(camouflageListSlot(player.camouflage)));
+    if (player.control == PlayerControl::Person) {
+        dialog.playByPerson();
+    } else {
+        dialog.playByComputer();
+        dialog.chooseLevel(static_cast<int>(player.control) -
+                           static_cast<int>(PlayerControl::ComputerEasy));
+    }
 }
 
 }  // namespace
 
 GameSetup setupOf(const GameWorld& world, std::uint32_t seed) {
     GameSetup setup;
-    setup.seed = seed;
-    setup.floorLength = static_cast<std::int32_t>(world.arena.halfSide * 2.0f);
     for (const Team* team : {&world.teamA, &world.teamB}) {
-        TeamSetup& t = setup.teams[static_cast<std::size_t>(team->index)];
-        t.name = nameOf(team->name);
+        TeamSetup& teamSetup = setup.teams[team == &world.teamA ? 0 : 1];
+        teamSetup.name = team->name;
         for (const Player* p = team->firstPlayer; p != nullptr; p = p->next) {
-            t.players.push_back({nameOf(p->name), p->tankCount, p->camouflage, p->control});
+            teamSetup.players.push_back({p->name, p->tankCount, p->camouflage, p->control});
         }
     }
+    setup.floorLength = static_cast<std::int32_t>(std::lround(world.arena.halfSide * 2.0f));
+    setup.seed = seed;
     return setup;
 }
 
 bool buildGame(GameWorld& world, GameHost& host, const GameSetup& setup) {
     NewGameFlow flow(world, host);
     flow.start();
-    int teamIndex = -1;
-    std::size_t playerIndex = 0;
+    const TeamSetup* team = nullptr;
+    std::size_t nextPlayer = 0;
     while (flow.active()) {
-        if (TeamDialog* d = flow.teamDialog()) {
-            const TeamSetup& team = setup.teams[static_cast<std::size_t>(++teamIndex)];
-            d->name = team.name;
-            d->countText = std::to_string(team.players.size());
-            playerIndex = 0;
-        } else if (PlayerDialog* d = flow.playerDialog()) {
-            const std::vector<PlayerSetup>& players =
-                setup.teams[static_cast<std::size_t>(teamIndex)].players;
-            if (playerIndex >= players.size()) {
+        if (TeamDialog* dialog = flow.teamDialog()) {
+            team = &setup.teams[dialog->teamIndex == 0 ? 0 : 1];
+            nextPlayer = 0;
+            dialog->name = team->name;
+            dialog->countText = std::to_string(team->players.size());
+        } else if (PlayerDialog* dialog = flow.playerDialog()) {
+            // The team dialog took the number of players from this list.
+            if (team == nullptr || nextPlayer >= team->players.size()) {
                 return false;
             }
-            const PlayerSetup& player = players[playerIndex++];
-            d->name = player.name;
-            d->countText = std::to_string(player.tankCount);
-            d->check(camouflageButtonId(camouflageListSlot(player.camouflage)));
-            if (player.control == PlayerControl::Person) {
-                d->playByPerson();
-            } else {
-                d->playByComputer();
-                d->chooseLevel(static_cast<int>(player.control) - 1);
-            }
-        } else if (ArenaSizeDialog* d = flow.arenaSizeDialog()) {
-            d->lengthText = std::to_string(setup.floorLength);
-            // Everything random in a game is drawn by the build, from here on.
+            fillPlayerDialog(*dialog, team->players[nextPlayer++]);
+        } else if (ArenaSizeDialog* dialog = flow.arenaSizeDialog()) {
+            dialog->lengthText = std::to_string(setup.floorLength);
+            // The build after this OK is the first thing of the flow that draws.
             world.random.seed(setup.seed);
         }
         if (flow.pressOk() == NewGameFlow::OkResult::Rejected) {
             return false;
         }
     }
-    return !world.setupInProgress;
+    return true;
 }
 
 void writeSetup(ByteWriter& out, const GameSetup& setup) {
-    out.u32(setup.seed);
-    out.i32(setup.floorLength);
-    for (const TeamSetup& team : setup.teams) {
-        out.text(team.name, nameCapacity - 1);
-        out.u8(static_cast<std::uint8_t>(team.players.size()));
-        for (const PlayerSetup& p : team.players) {
-            out.text(p.name, nameCapacity - 1);
-            out.u8(static_cast<std::uint8_t>(p.tankCount));
-            out.u8(static_cast<std::uint8_t>(p.camouflage));
-            out.u8(static_cast<std::uint8_t>(p.control));
-        }
-    }
+    FieldWriter io(out);
+    visitSetup(io, setup);
 }
 
 GameSetup readSetup(ByteReader& in) {
     GameSetup setup;
-    setup.seed = in.u32();
-    setup.floorLength = in.ranged(static_cast<std::int32_t>(minFloorLength),
-                                  static_cast<std::int32_t>(maxFloorLength));
-    for (TeamSetup& team : setup.teams) {
-        team.name = cleanName(in.text(nameCapacity - 1));
-        const int count = in.u8();
-        if (count < 1 || count > maxPlayersPerTeam) {
-            in.refuse();
-        }
-        for (int i = 0; i < count && in.ok(); ++i) {
-            PlayerSetup p;
-            p.name = cleanName(in.text(nameCapacity - 1));
-            p.tankCount = in.u8();
-            p.camouflage = in.u8();
-            const std::uint8_t control = in.u8();
-            if (p.tankCount < 1 || p.tankCount > maxTanksPerPlayer ||
-                camouflageListSlot(p.camouflage) < 0 ||
-                control > static_cast<std::uint8_t>(PlayerControl::ComputerHard)) {
-                in.refuse();
-            }
-            p.control = static_cast<PlayerControl>(control);
-            team.players.push_back(p);
-        }
-    }
-    if (!in.ok()) {
-        return GameSetup{};
-    }
+    FieldReader io(in);
+    visitSetup(io, setup);
     return setup;
 }

@@ -4,6 +4,7 @@
 #include "net/lockstep_session.h"
 
 #include "game/host.h"
+#include "game/names.h"
 #include "game/new_game.h"
 #include "game/world.h"
 #include "net/world_snapshot.h"

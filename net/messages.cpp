@@ -222,31 +222,3 @@ std::optional<Message> decodeMessage(const std::uint8_t* data, std::size_t size)
     }
     return result;
 }
-
-std::string cleanName(const std::string& text) {
-    std::string kept;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        // The length a well-formed UTF-8 sequence starting here has; 0 for a stray byte.
-        const std::size_t length = c < 0x80         ? 1
-                                   : (c >> 5) == 6  ? 2
-                                   : (c >> 4) == 14 ? 3
-                                   : (c >> 3) == 30 ? 4
-                                                    : 0;
-        bool whole = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; whole && k < length; ++k)
-            whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        if (!whole) {
-            ++i;
-            continue;
-        }
-        if (length > 1 || (c >= 0x20 && c != 0x7F))
-            kept.append(text, i, length);
-        i += length;
-    }
-    const std::size_t first = kept.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    kept = kept.substr(first, kept.find_last_not_of(' ') - first + 1);
-    return cutToName(kept);
-}

@@ -96,7 +96,3 @@ std::optional<Message> decodeMessage(const std::uint8_t* data, std::size_t size)
 inline std::optional<Message> decodeMessage(const Bytes& b) {
     return decodeMessage(b.data(), b.size());
 }
-
-// A name from another machine as a typed one would be: control characters and broken
-// UTF-8 dropped, blanks trimmed, cut to a name buffer.
-std::string cleanName(const std::string& text);

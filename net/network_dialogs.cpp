@@ -3,6 +3,7 @@
 #include "net/network_dialogs.h"
 
 #include "game/host.h"
+#include "game/names.h"
 #include "game/setup_dialogs.h"
 #include "net/messages.h"
 

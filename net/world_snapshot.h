@@ -11,7 +11,8 @@ class GameWorld;
 
 // Everything the rules read: the roster with names, controls and every tank's state, whose
 // turn it is, the arena, the prizes, the counters and the random generator's state. Call
-// only between volleys (no shell in flight).
+// only between volleys (no shell in flight): one written during a volley says so, and
+// readWorld refuses it.
 void writeWorld(ByteWriter& out, const GameWorld& world);
 
 // Replaces the world's game with the one read, keeping the renderer's display lists. A
