@@ -6,6 +6,7 @@
 #include "game/host.h"
 #include "game/names.h"
 #include "game/new_game.h"
+#include "game/shields_menu.h"
 #include "game/world.h"
 #include "net/world_snapshot.h"
 #include "resources/version.h"
@@ -462,6 +463,9 @@ void LockstepSession::takeWorld(const WorldMessage& message) {
         return;
     }
     ++worldsTaken_;
+    // The world changed under the panel and the menu: they follow it.
+    updateShieldsMenuItem(world_, host_);
+    host_.readoutsChanged();
     turn_ = message.turn;
     queue_.clear();
     volleyFlying_ = false;

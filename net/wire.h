@@ -39,6 +39,8 @@ class ByteReader {
   public:
     ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     explicit ByteReader(const Bytes& b) : ByteReader(b.data(), b.size()) {}
+    // The reader keeps no copy: bytes that die with the statement cannot be read.
+    explicit ByteReader(Bytes&&) = delete;
 
     std::uint8_t u8();
     std::uint16_t u16();
