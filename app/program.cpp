@@ -423,7 +423,9 @@ void Program::drawFrame() {
         if (gameReady()) {
             PanelRect view = client;
             view.height = std::max(0, client.height - statusPanelHeight);
-            ui_.drawTurnBanner(handOver_.banner(secondsNow()), view);
+            // Players at one keyboard read whose turn it is; at another machine, also where.
+            const std::string banner = handOver_.banner(secondsNow());
+            ui_.drawTurnBanner(banner.empty() ? banner : banner + seated, view);
         }
     }
     const ModalOutcome outcome = ui_.drawModals(world_, host_);
