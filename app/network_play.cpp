@@ -10,6 +10,7 @@
 #include "resources/version.h"
 
 #include <algorithm>
+#include <random>
 #include <utility>
 
 NetworkPlay::NetworkPlay(GameWorld& world, GameHost& host) : world_(world), host_(host) {}
@@ -31,6 +32,7 @@ void NetworkPlay::openLobby(const std::vector<bool>& networkSeats, std::uint32_t
     session_ = std::make_unique<LockstepSession>(LockstepSession::Role::Host, *transport_, world_,
                                                  host_, hostName);
     hostName_ = hostName;
+    gameId_ = static_cast<std::uint32_t>(std::random_device{}());
     std::string ignored;
     // Found or not, the game can be joined by its address.
     beacon_ = LanBeacon::open(lanDiscoveryPort, ignored);
@@ -62,7 +64,7 @@ void NetworkPlay::poll(double now, bool computerActing) {
         for (const LockstepSession::SeatState& s : session_->seats()) {
             free += s.network && !s.taken ? 1 : 0;
         }
-        beacon_->answer(GameAnnouncement{krellmontVersion, port_, hostName_, free});
+        beacon_->answer(GameAnnouncement{krellmontVersion, port_, hostName_, free, gameId_});
     }
     if (finder_ != nullptr && finder_->poll(now)) {
         changed_ = true;

@@ -70,6 +70,7 @@ class NetworkPlay {
     std::unique_ptr<LanFinder> finder_;
     std::uint16_t port_ = 0;
     std::string hostName_;
+    std::uint32_t gameId_ = 0;
     std::string target_;
     bool changed_ = false;
 };

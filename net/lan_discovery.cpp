@@ -90,6 +90,7 @@ Bytes lanAnswer(const GameAnnouncement& game) {
     out.u16(game.gamePort);
     out.text(game.hostName, nameCapacity - 1);
     out.u8(static_cast<std::uint8_t>(std::clamp(game.freeSeats, 0, maxSeats)));
+    out.u32(game.gameId);
     return out.take();
 }
 
@@ -103,6 +104,7 @@ std::optional<GameAnnouncement> readLanAnswer(const Bytes& bytes) {
     game.gamePort = in.u16();
     game.hostName = cleanName(in.text(nameCapacity - 1));
     game.freeSeats = in.u8();
+    game.gameId = in.u32();
     if (!in.finished() || game.gamePort == 0 || game.freeSeats > maxSeats) {
         return std::nullopt;
     }
@@ -173,12 +175,16 @@ bool LanFinder::poll(double now) {
         char ip[64] = {};
         enet_address_get_host_ip(&from, ip, sizeof ip);
         FoundGame found{ip, game->gamePort, game->hostName, game->freeSeats, game->version};
-        const std::string key = found.address + ":" + std::to_string(found.port);
-        // The same game heard on loopback and on the network is listed once.
-        if (heard_.size() >= 32 && heard_.count(key) == 0) {
+        // The same game heard on loopback and on the network is listed once, under the
+        // address others can use too.
+        if (heard_.size() >= 32 && heard_.count(game->gameId) == 0) {
             continue;
         }
-        Heard& entry = heard_[key];
+        Heard& entry = heard_[game->gameId];
+        const bool loopback = found.address.rfind("127.", 0) == 0;
+        if (loopback && !entry.game.address.empty() && entry.game.address != found.address) {
+            found.address = entry.game.address;
+        }
         changed = changed || entry.game.label() != found.label();
         entry.game = found;
         entry.lastHeard = now;

@@ -22,6 +22,9 @@ struct GameAnnouncement {
     std::uint16_t gamePort = defaultGamePort;
     std::string hostName;
     int freeSeats = 0;
+    // Drawn by the host for each game: one game heard at several of its addresses (loopback
+    // and the network, say) is listed once.
+    std::uint32_t gameId = 0;
 };
 
 class LanBeacon {
@@ -69,7 +72,7 @@ class LanFinder {
     std::uint16_t port_;
     std::uint32_t extraTarget_;
     double lastAsked_ = -1e9;
-    std::map<std::string, Heard> heard_;
+    std::map<std::uint32_t, Heard> heard_;  // by game id
 };
 
 // The encodings of the question and the answer, apart for the tests and the fuzzer.
