@@ -327,6 +327,10 @@ std::uint16_t EnetTransport::port() const {
     return address.port;
 }
 
+std::uint64_t EnetTransport::datagramBytesSent() const {
+    return host_ != nullptr ? host_->totalSentData : 0;
+}
+
 std::string EnetTransport::peerAddress(PeerId peer) const {
     auto found = links_.find(peer);
     if (found == links_.end())

@@ -67,8 +67,10 @@ class EnetTransport : public Transport {
     PeerId hostPeer() const { return hostPeer_; }
     // "a.b.c.d:port" of a linked peer, to name it to the player; empty once it is gone.
     std::string peerAddress(PeerId peer) const;
-    // Bytes of the messages handed to send, for the benchmark.
+    // Bytes of the messages handed to send, and of the datagrams ENet sent (its headers,
+    // acknowledgements and resends included), for the benchmark.
     std::uint64_t bytesSent() const { return bytesSent_; }
+    std::uint64_t datagramBytesSent() const;
 
   private:
     using Clock = std::chrono::steady_clock;
