@@ -206,8 +206,9 @@ void LockstepSession::handle(const TransportEvent& event) {
                                    : "No game answers at " + hostAddress_;
                     end(refusal_, false);
                 } else if (phase_ == Phase::Lobby) {
+                    // Seated, the join dialog has closed: a message box says it.
                     refusal_ = "The host closed the game";
-                    end(refusal_, false);
+                    end(refusal_, true);
                 } else if (phase_ == Phase::Playing) {
                     end("The host has left the game; play goes on at this keyboard.", true);
                 }
@@ -317,7 +318,7 @@ void LockstepSession::handleGuest(const Message& message) {
             end("The host has ended the network game; play goes on at this keyboard.", true);
         } else {
             refusal_ = "The host closed the game";
-            end(refusal_, false);
+            end(refusal_, true);
         }
         return;
     }

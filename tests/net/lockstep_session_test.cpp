@@ -229,6 +229,34 @@ TEST(LockstepSession, APeerThatSendsGarbageFloodsOrReplaysIsDroppedAndTheGameGoe
     }
 }
 
+TEST(LockstepSession, AHostThatClosesItsWaitingGameTellsThoseSeated) {
+    NetTable table;
+    NetMachine& host = table.hostGame(fourSeatSetup(4), {false, true, true, true});
+    NetMachine& ann = table.join("ann");
+    for (int f = 0; f < 5; ++f)
+        table.frameAll();
+    ASSERT_EQ(ann.session->phase(), Phase::Lobby);
+    ASSERT_EQ(ann.session->seats().size(), 3u);
+    EXPECT_TRUE(ann.session->seats()[0].taken);
+    EXPECT_FALSE(ann.session->seats()[1].taken);
+    // One who drops while waiting frees the seat again.
+    NetMachine& bob = table.join("bob");
+    for (int f = 0; f < 3; ++f)
+        table.frameAll();
+    ASSERT_EQ(bob.session->phase(), Phase::Lobby);
+    table.network.cut(table.idOf(bob), table.idOf(host));
+    table.frameAll();
+    EXPECT_TRUE(shown(host, "bob has left the game."));
+    EXPECT_FALSE(host.session->seats()[2].taken);
+    EXPECT_FALSE(ann.session->seats()[1].taken);
+    EXPECT_EQ(host.session->phase(), Phase::Lobby);
+
+    host.session->leave(LeaveReason::NewGame);
+    table.frameAll();
+    EXPECT_EQ(ann.session->phase(), Phase::Ended);
+    EXPECT_TRUE(shown(ann, "The host closed the game"));
+}
+
 TEST(LockstepSession, LeavingTellsTheOthers) {
     ThreeMachines table(21);
     table.bob.session->leave(LeaveReason::Exit);
