@@ -2,6 +2,8 @@
 // Creating the window with the nearest GL pixel format, its icon, showing, swapping and size.
 #include "app/platform_window.h"
 
+#include "app/interface_scale.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -77,7 +79,8 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
         return fail("failed to register windows class", SDL_GetError());
     }
 
-    self->window_ = createWithNearestPixelFormat(title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    self->window_ = createWithNearestPixelFormat(
+        title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (self->window_ == nullptr) {
         const std::string glReason = SDL_GetError();
         if (plainWindowPossible()) {
@@ -182,4 +185,19 @@ bool PlatformWindow::minimised() const {
 
 void PlatformWindow::drawableSize(int& width, int& height) const {
     SDL_GL_GetDrawableSize(window_, &width, &height);
+}
+
+float PlatformWindow::displayInterfaceScale() const {
+    float dpi = 0.0f;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    if (display < 0 || SDL_GetDisplayDPI(display, &dpi, nullptr, nullptr) != 0) {
+        dpi = 0.0f;  // unknown: the drawable's size alone decides
+    }
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GL_GetDrawableSize(window_, &drawableWidth, &drawableHeight);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    return interfaceScaleFor(dpi, drawableWidth, windowWidth);
 }
