@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the interface scale chosen from display readings and from the menu.
+// Tests of the interface scale chosen from display readings and from the menu, and its menu's
+// check marks.
 #include "app/interface_scale.h"
+
+#include "app/menu_commands.h"
+#include "ui/menu_model.h"
 
 #include <gtest/gtest.h>
 
@@ -38,4 +42,23 @@ TEST(InterfaceScale, TheMenuChoiceOverridesTheDisplay) {
     EXPECT_EQ(interfaceScaleChosen(InterfaceSize::Percent100, 2.0f), 1.0f);
     EXPECT_EQ(interfaceScaleChosen(InterfaceSize::Percent150, 1.0f), 1.5f);
     EXPECT_EQ(interfaceScaleChosen(InterfaceSize::Percent200, 1.0f), 2.0f);
+}
+
+TEST(InterfaceScale, TheMenuChecksOneSizeAndLeavesTheRestAlone) {
+    struct NoGl : GlSwitches {
+        void polygonMode(PolygonMode) override {}
+    } gl;
+    MenuModel menu;
+    ViewSettings view;
+    const int sizes[] = {InterfaceSizeAutomaticCommand, InterfaceSize100Command,
+                         InterfaceSize150Command, InterfaceSize200Command};
+    EXPECT_TRUE(menu.isChecked(InterfaceSizeAutomaticCommand));  // the display decides at first
+    for (const int chosen : sizes) {
+        EXPECT_EQ(runMenuCommand(chosen, view, menu, gl), ProgramRequest::None);
+        for (const int size : sizes)
+            EXPECT_EQ(menu.isChecked(size), size == chosen) << chosen << " " << size;
+    }
+    EXPECT_EQ(view.interfaceSize, InterfaceSize::Percent200);
+    EXPECT_EQ(view.polygonMode, PolygonMode::TextureMapping);
+    EXPECT_TRUE(menu.isChecked(CurrentTankCommand));
 }
