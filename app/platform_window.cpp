@@ -2,6 +2,7 @@
 // Creating the window with the nearest GL pixel format, its icon, showing, swapping and size.
 #include "app/platform_window.h"
 
+#include "app/display_dpi.h"
 #include "app/interface_scale.h"
 
 #include <GL/gl.h>
@@ -188,11 +189,7 @@ void PlatformWindow::drawableSize(int& width, int& height) const {
 }
 
 float PlatformWindow::displayInterfaceScale() const {
-    float dpi = 0.0f;
-    const int display = SDL_GetWindowDisplayIndex(window_);
-    if (display < 0 || SDL_GetDisplayDPI(display, &dpi, nullptr, nullptr) != 0) {
-        dpi = 0.0f;  // unknown: the drawable's size alone decides
-    }
+    const float dpi = displayDpi(window_);
     int drawableWidth = 0;
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(window_, &drawableWidth, &drawableHeight);
