@@ -42,7 +42,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     ImGui::TextUnformatted(licenceLine);
     ImGui::EndGroup();
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = 75.0f;
+    const float buttonWidth = interfacePixels(75.0f);
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > buttonWidth) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);

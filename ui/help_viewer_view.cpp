@@ -71,8 +71,11 @@ void wrapLines(const std::string& text, float width, std::vector<HelpLine>& line
 
 bool drawHelpViewerView(HelpViewerState& state) {
     bool open = true;
-    ImGui::SetNextWindowSize(ImVec2(640.0f, 460.0f), ImGuiCond_Appearing);
-    ImGui::SetNextWindowSizeConstraints(ImVec2(0.0f, 0.0f), largestWindow);
+    ImGui::SetNextWindowSize(ImVec2(interfacePixels(640.0f), interfacePixels(460.0f)),
+                             ImGuiCond_Appearing);
+    ImGui::SetNextWindowSizeConstraints(
+        ImVec2(0.0f, 0.0f),
+        ImVec2(interfacePixels(largestWindow.x), interfacePixels(largestWindow.y)));
     centreNextWindow();
     const bool shown = ImGui::Begin("Krellmont Help", &open,
                                     ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoCollapse);

@@ -116,3 +116,7 @@ int textWidth(const ImFont* font, const std::string& text) {
         font->CalcTextSizeA(font->FontSize, 1.0e9f, 0.0f, text.data(), text.data() + text.size());
     return static_cast<int>(std::ceil(size.x));
 }
+
+float interfacePixels(float pixels) {
+    return pixels * ImGui::GetStyle().ItemSpacing.x / ImGuiStyle().ItemSpacing.x;
+}

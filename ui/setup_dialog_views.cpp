@@ -15,13 +15,18 @@ namespace {
 // Names hold 23 bytes (nameCapacity with the terminator); counts and lengths a few digits,
 // with room to type a wrong value.
 constexpr std::size_t numberCapacity = 16;
-constexpr float fieldWidth = 200.0f;
-constexpr float buttonWidth = 75.0f;
+float fieldWidth() {
+    return interfacePixels(200.0f);
+}
+// Dialog buttons are 75 pixels wide at 100%.
+float buttonWidth() {
+    return interfacePixels(75.0f);
+}
 
 void labelledField(const char* label, const char* id, std::string& value, std::size_t capacity,
                    bool digitsOnly, int index, int focusIndex) {
     ImGui::TextUnformatted(label);
-    ImGui::SetNextItemWidth(fieldWidth);
+    ImGui::SetNextItemWidth(fieldWidth());
     inputString(id, value, capacity, digitsOnly, index == focusIndex);
     noteActiveField(index);
 }
@@ -30,11 +35,11 @@ void labelledField(const char* label, const char* id, std::string& value, std::s
 bool finishDialog(const OkAction& ok, const ModalContext& modal) {
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float available = ImGui::GetContentRegionAvail().x;
-    if (available > buttonWidth) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);
+    if (available > buttonWidth()) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth());
     }
     bool open = true;
-    if (okButtonPressed(buttonWidth) && (!ok || ok())) {
+    if (okButtonPressed(buttonWidth()) && (!ok || ok())) {
         ImGui::CloseCurrentPopup();
         open = false;
     }

@@ -35,7 +35,7 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
     ImGui::EndChild();
 
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = 75.0f;
+    const float buttonWidth = interfacePixels(75.0f);
     const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > row) {

@@ -35,6 +35,9 @@ struct PanelFonts {
 // sized by addStandInFont. Every size is multiplied by the interface scale `scale`.
 PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages, float scale = 1.0f);
 ImFont* addStandInFont(ImFontAtlas& atlas, float emPixels);
+// A length of the 100% layout in pixels at the current interface scale, which the style's
+// sizes carry (they are scaled from ImGui's defaults).
+float interfacePixels(float pixels);
 
 // Font metrics as whole pixels, the way the panel layout expects them.
 int fontLineHeight(const ImFont* font);
