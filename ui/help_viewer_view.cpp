@@ -71,7 +71,10 @@ void wrapLines(const std::string& text, float width, std::vector<HelpLine>& line
 
 bool drawHelpViewerView(HelpViewerState& state) {
     bool open = true;
-    ImGui::SetNextWindowSize(ImVec2(interfacePixels(640.0f), interfacePixels(460.0f)),
+    // A large interface on a small window would start the viewer past the window's edges.
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowSize(ImVec2(std::min(interfacePixels(640.0f), display.x),
+                                    std::min(interfacePixels(460.0f), display.y)),
                              ImGuiCond_Appearing);
     ImGui::SetNextWindowSizeConstraints(
         ImVec2(0.0f, 0.0f),
@@ -93,7 +96,7 @@ bool drawHelpViewerView(HelpViewerState& state) {
         state.selected = 0;
     }
 
-    ImGui::BeginChild("##contents", ImVec2(210.0f, 0.0f), true);
+    ImGui::BeginChild("##contents", ImVec2(interfacePixels(210.0f), 0.0f), true);
     for (int i = 0; i < count; ++i) {
         if (ImGui::Selectable(tocLabel(sections[static_cast<std::size_t>(i)], i).c_str(),
                               state.selected == i)) {
