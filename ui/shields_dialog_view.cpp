@@ -22,7 +22,7 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
 
     const float kindsHeight =
         ImGui::GetFrameHeightWithSpacing() * 3.0f + ImGui::GetStyle().WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##kinds", ImVec2(260.0f, kindsHeight), true);
+    ImGui::BeginChild("##kinds", ImVec2(interfacePixels(260.0f), kindsHeight), true);
     for (int kind = 0; kind < shieldKindCount; ++kind) {
         ImGui::BeginDisabled(!dialog.choiceEnabled(kind));
         ImGui::PushID(kind);
