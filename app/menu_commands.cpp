@@ -21,6 +21,14 @@ void chooseCameraCentre(CameraCentre centre, ViewSettings& view, MenuModel& menu
     menu.setChecked(CurrentTankCommand, centre == CameraCentre::CurrentTank);
 }
 
+void chooseInterfaceSize(InterfaceSize size, ViewSettings& view, MenuModel& menu) {
+    view.interfaceSize = size;
+    menu.setChecked(InterfaceSizeAutomaticCommand, size == InterfaceSize::Automatic);
+    menu.setChecked(InterfaceSize100Command, size == InterfaceSize::Percent100);
+    menu.setChecked(InterfaceSize150Command, size == InterfaceSize::Percent150);
+    menu.setChecked(InterfaceSize200Command, size == InterfaceSize::Percent200);
+}
+
 }  // namespace
 
 ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu, GlSwitches& gl) {
@@ -53,6 +61,18 @@ ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu
         case AntialiasingCommand:
             view.antialiasing = !view.antialiasing;
             menu.setChecked(AntialiasingCommand, view.antialiasing);
+            return ProgramRequest::None;
+        case InterfaceSizeAutomaticCommand:
+            chooseInterfaceSize(InterfaceSize::Automatic, view, menu);
+            return ProgramRequest::None;
+        case InterfaceSize100Command:
+            chooseInterfaceSize(InterfaceSize::Percent100, view, menu);
+            return ProgramRequest::None;
+        case InterfaceSize150Command:
+            chooseInterfaceSize(InterfaceSize::Percent150, view, menu);
+            return ProgramRequest::None;
+        case InterfaceSize200Command:
+            chooseInterfaceSize(InterfaceSize::Percent200, view, menu);
             return ProgramRequest::None;
         case ShieldsCommand:
             return ProgramRequest::Shields;

@@ -3,6 +3,7 @@
 // menu_commands.cpp has the bodies.
 #pragma once
 
+#include "app/interface_scale.h"
 #include "render/camera.h"
 #include "render/polygon_mode.h"
 
@@ -14,6 +15,7 @@ struct ViewSettings {
     PolygonMode polygonMode = PolygonMode::TextureMapping;
     CameraCentre cameraCentre = CameraCentre::CurrentTank;
     bool antialiasing = false;
+    InterfaceSize interfaceSize = InterfaceSize::Automatic;  // for this run only
 };
 
 // Where the Options menu's choices reach the GL state; tests record the calls.

@@ -2,6 +2,9 @@
 // Creating the window with the nearest GL pixel format, its icon, showing, swapping and size.
 #include "app/platform_window.h"
 
+#include "app/display_dpi.h"
+#include "app/interface_scale.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -77,7 +80,8 @@ std::unique_ptr<PlatformWindow> PlatformWindow::create(const std::string& title,
         return fail("failed to register windows class", SDL_GetError());
     }
 
-    self->window_ = createWithNearestPixelFormat(title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    self->window_ = createWithNearestPixelFormat(
+        title, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (self->window_ == nullptr) {
         const std::string glReason = SDL_GetError();
         if (plainWindowPossible()) {
@@ -182,4 +186,15 @@ bool PlatformWindow::minimised() const {
 
 void PlatformWindow::drawableSize(int& width, int& height) const {
     SDL_GL_GetDrawableSize(window_, &width, &height);
+}
+
+float PlatformWindow::displayInterfaceScale() const {
+    const float dpi = displayDpi(window_);
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GL_GetDrawableSize(window_, &drawableWidth, &drawableHeight);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    return interfaceScaleFor(dpi, drawableWidth, windowWidth);
 }

@@ -48,6 +48,8 @@ class PlatformWindow {
     void keepWithinLimits(int minWidth, int minHeight);
     // Size of the drawable area in pixels (zero when the window is shrunk away).
     void drawableSize(int& width, int& height) const;
+    // The interface scale that suits the display the window is on.
+    float displayInterfaceScale() const;
 
   private:
     PlatformWindow() = default;

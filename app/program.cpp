@@ -109,6 +109,8 @@ Program::~Program() {
 
 bool Program::start() {
     world_.random.seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    ui_.setInterfaceScale(
+        interfaceScaleChosen(view_.interfaceSize, window_->displayInterfaceScale()));
     if (!ui_.init(window_->sdlWindow(), window_->glContext())) {
         return false;
     }
@@ -383,6 +385,9 @@ void Program::drawScene(const PanelRect& client, const PanelRect& panel) {
 }
 
 void Program::drawFrame() {
+    // Between frames: the fonts are rebuilt when the size changes.
+    ui_.setInterfaceScale(
+        interfaceScaleChosen(view_.interfaceSize, window_->displayInterfaceScale()));
     // Narrower, the status panel's buttons would be cut off.
     window_->keepWithinLimits(std::max(ui_.minimumWindowWidth(), 320), minimumWindowHeight);
     // On a joined machine the host's computer plays its seats; here only this machine's.
@@ -404,7 +409,7 @@ void Program::drawFrame() {
         viewportHeight_ = client.height;
         resizeViewport(client.width, client.height);
     }
-    const PanelRect panel = placeStatusPanel(client);
+    const PanelRect panel = placeStatusPanel(client, ui_.interfaceScale());
     drawScene(client, panel);
 
     int button = 0;
@@ -422,7 +427,7 @@ void Program::drawFrame() {
         }
         if (gameReady()) {
             PanelRect view = client;
-            view.height = std::max(0, client.height - statusPanelHeight);
+            view.height = std::max(0, client.height - statusPanelHeightAt(ui_.interfaceScale()));
             // Players at one keyboard read whose turn it is; at another machine, also where.
             const std::string banner = handOver_.banner(secondsNow());
             ui_.drawTurnBanner(banner.empty() ? banner : banner + seated, view);

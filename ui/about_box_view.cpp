@@ -26,14 +26,14 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
             ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings)) {
         return open;
     }
-    const float iconSize = 32.0f;
+    const float iconSize = interfacePixels(32.0f);
     if (icon != 0) {
         ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(icon)),
                      ImVec2(iconSize, iconSize));
     } else {
         ImGui::Dummy(ImVec2(iconSize, iconSize));
     }
-    ImGui::SameLine(0.0f, 16.0f);
+    ImGui::SameLine(0.0f, interfacePixels(16.0f));
     ImGui::BeginGroup();
     ImGui::Text("Version %s", krellmontVersion);
     for (const char* line : aboutLines) {
@@ -42,7 +42,7 @@ bool drawAboutBoxView(unsigned icon, MessageQueue& messages, unsigned& messageSe
     ImGui::TextUnformatted(licenceLine);
     ImGui::EndGroup();
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = 75.0f;
+    const float buttonWidth = interfacePixels(75.0f);
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > buttonWidth) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);

@@ -71,8 +71,14 @@ void wrapLines(const std::string& text, float width, std::vector<HelpLine>& line
 
 bool drawHelpViewerView(HelpViewerState& state) {
     bool open = true;
-    ImGui::SetNextWindowSize(ImVec2(640.0f, 460.0f), ImGuiCond_Appearing);
-    ImGui::SetNextWindowSizeConstraints(ImVec2(0.0f, 0.0f), largestWindow);
+    // A large interface on a small window would start the viewer past the window's edges.
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowSize(ImVec2(std::min(interfacePixels(640.0f), display.x),
+                                    std::min(interfacePixels(460.0f), display.y)),
+                             ImGuiCond_Appearing);
+    ImGui::SetNextWindowSizeConstraints(
+        ImVec2(0.0f, 0.0f),
+        ImVec2(interfacePixels(largestWindow.x), interfacePixels(largestWindow.y)));
     centreNextWindow();
     const bool shown = ImGui::Begin("Krellmont Help", &open,
                                     ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoCollapse);
@@ -90,7 +96,7 @@ bool drawHelpViewerView(HelpViewerState& state) {
         state.selected = 0;
     }
 
-    ImGui::BeginChild("##contents", ImVec2(210.0f, 0.0f), true);
+    ImGui::BeginChild("##contents", ImVec2(interfacePixels(210.0f), 0.0f), true);
     for (int i = 0; i < count; ++i) {
         if (ImGui::Selectable(tocLabel(sections[static_cast<std::size_t>(i)], i).c_str(),
                               state.selected == i)) {

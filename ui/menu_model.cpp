@@ -75,14 +75,18 @@ MenuModel::MenuModel() {
                                          command("&Host Network Game...", HostNetworkCommand),
                                          command("&Join Network Game...", JoinNetworkCommand),
                                          separator(), command("E&xit", ExitCommand)}));
-    dropDowns_.push_back(
-        popup("&Options",
-              {popup("Set PolygonMode", {command("wireframe", WireframeCommand),
-                                         command("solidShading", SolidShadingCommand),
-                                         command("texture mapping", TextureMappingCommand, true)}),
-               popup("Center camera on", {command("Current Tank", CurrentTankCommand, true),
-                                          command("Center of Arena", CenterOfArenaCommand)}),
-               command("Polgygon Antialiasing", AntialiasingCommand)}));
+    dropDowns_.push_back(popup(
+        "&Options",
+        {popup("Set PolygonMode", {command("wireframe", WireframeCommand),
+                                   command("solidShading", SolidShadingCommand),
+                                   command("texture mapping", TextureMappingCommand, true)}),
+         popup("Center camera on", {command("Current Tank", CurrentTankCommand, true),
+                                    command("Center of Arena", CenterOfArenaCommand)}),
+         command("Polgygon Antialiasing", AntialiasingCommand),
+         popup("Interface Size",
+               {command("Automatic", InterfaceSizeAutomaticCommand, true),
+                command("100%", InterfaceSize100Command), command("150%", InterfaceSize150Command),
+                command("200%", InterfaceSize200Command)})}));
     dropDowns_.push_back(popup("&Defense", {command("Shields", ShieldsCommand)}));
     dropDowns_.push_back(
         popup("&Help", {command("&Help", HelpCommand), command("&About", AboutCommand), separator(),

@@ -22,6 +22,10 @@ enum MenuCommand : int {
     ShieldsCommand = 16,
     HostNetworkCommand = 17,
     JoinNetworkCommand = 18,
+    InterfaceSizeAutomaticCommand = 19,
+    InterfaceSize100Command = 20,
+    InterfaceSize150Command = 21,
+    InterfaceSize200Command = 22,
 };
 
 // One entry of the menu bar: a drop-down or submenu (children), a command item or a separator.

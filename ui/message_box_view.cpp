@@ -15,7 +15,8 @@ void drawMessageBoxView(MessageQueue& messages, unsigned& serial) {
         ImGui::OpenPopup(id.c_str());
     }
     centreNextWindow();
-    ImGui::SetNextWindowSizeConstraints(ImVec2(220.0f, 0.0f), ImVec2(1.0e6f, 1.0e6f));
+    ImGui::SetNextWindowSizeConstraints(ImVec2(interfacePixels(220.0f), 0.0f),
+                                        ImVec2(1.0e6f, 1.0e6f));
     if (!ImGui::BeginPopupModal(
             id.c_str(), nullptr,
             ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings)) {
@@ -24,7 +25,7 @@ void drawMessageBoxView(MessageQueue& messages, unsigned& serial) {
     ImGui::Dummy(ImVec2(0.0f, 4.0f));
     ImGui::TextUnformatted(message.text.c_str(), message.text.c_str() + message.text.size());
     ImGui::Dummy(ImVec2(0.0f, 4.0f));
-    const float buttonWidth = 75.0f;
+    const float buttonWidth = interfacePixels(75.0f);
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > buttonWidth) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (available - buttonWidth) * 0.5f);

@@ -8,15 +8,20 @@
 
 namespace {
 
-constexpr float buttonWidth = 75.0f;
-constexpr float fieldWidth = 260.0f;
+// Dialog buttons are 75 pixels wide at 100%.
+float buttonWidth() {
+    return interfacePixels(75.0f);
+}
+float fieldWidth() {
+    return interfacePixels(260.0f);
+}
 constexpr std::size_t addressCapacity = 256;
 constexpr std::size_t portCapacity = 8;
 
 void field(const char* label, const char* id, std::string& value, std::size_t capacity,
            bool digitsOnly, int index, int focus) {
     ImGui::TextUnformatted(label);
-    ImGui::SetNextItemWidth(fieldWidth);
+    ImGui::SetNextItemWidth(fieldWidth());
     inputString(id, value, capacity, digitsOnly, index == focus);
     noteActiveField(index);
 }
@@ -25,7 +30,7 @@ void field(const char* label, const char* id, std::string& value, std::size_t ca
 NetworkChoice buttons(const char* accept, const char* cancel, bool acceptEnabled,
                       const OkAction& ok) {
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
+    const float row = buttonWidth() * 2.0f + ImGui::GetStyle().ItemSpacing.x;
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > row) {
         ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - row);
@@ -33,14 +38,14 @@ NetworkChoice buttons(const char* accept, const char* cancel, bool acceptEnabled
     const bool focused = dialogFocused();
     NetworkChoice choice = NetworkChoice::None;
     ImGui::BeginDisabled(!acceptEnabled);
-    if ((ImGui::Button(accept, ImVec2(buttonWidth, 0.0f)) ||
+    if ((ImGui::Button(accept, ImVec2(buttonWidth(), 0.0f)) ||
          (acceptEnabled && focused && enterPressed())) &&
         (!ok || ok())) {
         choice = NetworkChoice::Accept;
     }
     ImGui::EndDisabled();
     ImGui::SameLine();
-    if (ImGui::Button(cancel, ImVec2(buttonWidth, 0.0f)) || (focused && escapePressed())) {
+    if (ImGui::Button(cancel, ImVec2(buttonWidth(), 0.0f)) || (focused && escapePressed())) {
         choice = NetworkChoice::Cancel;
     }
     return choice;
@@ -84,7 +89,7 @@ NetworkChoice drawJoinDialogView(JoinDialog& dialog, unsigned serial, const OkAc
     ImGui::TextUnformatted(JoinDialog::foundLabel);
     const float listHeight =
         ImGui::GetTextLineHeightWithSpacing() * 4.0f + ImGui::GetStyle().WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##found", ImVec2(fieldWidth * 1.6f, listHeight), true);
+    ImGui::BeginChild("##found", ImVec2(fieldWidth() * 1.6f, listHeight), true);
     if (dialog.found.empty()) {
         ImGui::TextDisabled("Looking for games...");
     }
@@ -105,7 +110,7 @@ NetworkChoice drawJoinDialogView(JoinDialog& dialog, unsigned serial, const OkAc
     field(JoinDialog::portLabel, "##port", dialog.portText, portCapacity, true, 2, focus);
     if (!dialog.status.empty()) {
         ImGui::Dummy(ImVec2(0.0f, 4.0f));
-        ImGui::PushTextWrapPos(fieldWidth * 1.6f);
+        ImGui::PushTextWrapPos(fieldWidth() * 1.6f);
         ImGui::TextUnformatted(dialog.status.c_str());
         ImGui::PopTextWrapPos();
     }
@@ -126,11 +131,11 @@ NetworkChoice drawWaitingBoxView(const WaitingBox& box, unsigned serial,
     }
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float available = ImGui::GetContentRegionAvail().x;
-    if (available > buttonWidth) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);
+    if (available > buttonWidth()) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth());
     }
     NetworkChoice choice = NetworkChoice::None;
-    if (ImGui::Button("Cancel", ImVec2(buttonWidth, 0.0f)) ||
+    if (ImGui::Button("Cancel", ImVec2(buttonWidth(), 0.0f)) ||
         (dialogFocused() && escapePressed())) {
         choice = NetworkChoice::Cancel;
     }

@@ -60,34 +60,37 @@ ImFont* addFace(ImFontAtlas& atlas, const FontFace& face, float emPixels,
 
 }  // namespace
 
-PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages) {
+PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages, float scale) {
     const FontFace regular = loadFace("Arial");
     const FontFace bold = loadFace("Arial:bold");
 
     // The first font added is ImGui's default: menus and dialogs. Without a usable face
     // ImGui's built-in font stands in.
-    if (addFace(atlas, regular, dialogEmPixels, nameGlyphRanges) == nullptr) {
-        atlas.AddFontDefault();
+    if (addFace(atlas, regular, dialogEmPixels * scale, nameGlyphRanges) == nullptr) {
+        ImFontConfig config;
+        config.SizePixels = std::round(13.0f * scale);  // the built-in font's own size
+        atlas.AddFontDefault(&config);
     }
     PanelFonts fonts;
+    fonts.scale = scale;
     for (std::size_t i = 0; i < panelFontTable.size(); ++i) {
         const PanelFontInfo& font = panelFontTable[i];
         fonts.fonts[i] =
-            addFace(atlas, font.bold ? bold : regular, static_cast<float>(font.emPixels),
+            addFace(atlas, font.bold ? bold : regular, static_cast<float>(font.emPixels) * scale,
                     i == Font14 ? nameGlyphRanges : nullptr);
         if (fonts.fonts[i] == nullptr) {
             messages.push(font.failureMessage, fontFailureCaption);
-            fonts.fonts[i] = addStandInFont(atlas, font.emPixels);
+            fonts.fonts[i] = addStandInFont(atlas, static_cast<float>(font.emPixels) * scale);
         }
     }
     return fonts;
 }
 
-ImFont* addStandInFont(ImFontAtlas& atlas, int emPixels) {
+ImFont* addStandInFont(ImFontAtlas& atlas, float emPixels) {
     // The built-in font is wider for its height than Arial: at four fifths of the em its texts
     // take about the room the panel's layout keeps for Arial's.
     ImFontConfig config;
-    config.SizePixels = std::round(static_cast<float>(emPixels) * 0.8f);
+    config.SizePixels = std::round(emPixels * 0.8f);
     return atlas.AddFontDefault(&config);
 }
 
@@ -112,4 +115,8 @@ int textWidth(const ImFont* font, const std::string& text) {
     const ImVec2 size =
         font->CalcTextSizeA(font->FontSize, 1.0e9f, 0.0f, text.data(), text.data() + text.size());
     return static_cast<int>(std::ceil(size.x));
+}
+
+float interfacePixels(float pixels) {
+    return pixels * ImGui::GetStyle().ItemSpacing.x / ImGuiStyle().ItemSpacing.x;
 }

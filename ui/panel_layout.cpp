@@ -4,6 +4,7 @@
 #include "ui/panel_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 const std::array<PanelButtonInfo, panelButtonCount> panelButtons = {{
     {ShootButtonId, "Shoot", TankAction::Fire},
@@ -33,24 +34,30 @@ namespace {
 constexpr int cellWidth = 70;
 constexpr int cellHeight = 19;
 
-PanelRect cell(int x, int y) {
-    return PanelRect{x, y, cellWidth, cellHeight};
+// A length of the scale-1 layout at `scale`, in whole pixels.
+int scaled(int pixels, float scale) {
+    return static_cast<int>(std::lround(static_cast<float>(pixels) * scale));
 }
 
 // A caption centred in a cell-wide column; integer division truncates toward zero, so a caption
 // wider than the column starts left of it.
-PanelPoint centredCaption(int columnX, int y, int captionWidth) {
-    return PanelPoint{columnX + (cellWidth - captionWidth) / 2, y};
+PanelPoint centredCaption(int columnX, int y, int captionWidth, int columnWidth) {
+    return PanelPoint{columnX + (columnWidth - captionWidth) / 2, y};
 }
 
 }  // namespace
 
-PanelRect placeStatusPanel(const PanelRect& clientArea) {
+int statusPanelHeightAt(float scale) {
+    return scaled(statusPanelHeight, scale);
+}
+
+PanelRect placeStatusPanel(const PanelRect& clientArea, float scale) {
+    const int height = statusPanelHeightAt(scale);
     PanelRect panel;
     panel.x = clientArea.x;
-    panel.y = clientArea.y + std::max(0, clientArea.height - statusPanelHeight);
+    panel.y = clientArea.y + std::max(0, clientArea.height - height);
     panel.width = std::max(0, clientArea.width);
-    panel.height = statusPanelHeight;
+    panel.height = height;
     return panel;
 }
 
@@ -70,23 +77,27 @@ PanelLayout layoutStatusPanel(const PanelTextMetrics& m) {
     layout.mileage = PanelPoint{0, y3};
 
     const int p = m.powerTextWidth;
+    const auto s = [&m](int pixels) { return scaled(pixels, m.scale); };
+    const int cw = s(cellWidth);
+    const int ch = s(cellHeight);
+    const auto cell = [cw, ch](int x, int y) { return PanelRect{x, y, cw, ch}; };
     auto& b = layout.buttons;
-    b[PowerUpButtonId] = PanelRect{p + 2, y1, 12, 12};
-    b[PowerDownButtonId] = PanelRect{p + 2, y1 + 12, 12, 12};
-    b[ShootButtonId] = PanelRect{p + 21, y1, 100, 55};
+    b[PowerUpButtonId] = PanelRect{p + s(2), y1, s(12), s(12)};
+    b[PowerDownButtonId] = PanelRect{p + s(2), y1 + s(12), s(12), s(12)};
+    b[ShootButtonId] = PanelRect{p + s(21), y1, s(100), s(55)};
 
     // Two crosses: forward/raise above the caption, backward/lower below it, the turns beside.
-    b[ForwardButtonId] = cell(p + 206, y1);
-    b[CounterClockwiseButtonId] = cell(p + 136, y1 + 19);
-    layout.moveTankCaption = centredCaption(p + 206, y1 + 19, m.moveTankCaptionWidth);
-    b[BackwardButtonId] = cell(p + 206, y1 + 38);
-    b[ClockwiseButtonId] = cell(p + 276, y1 + 19);
+    b[ForwardButtonId] = cell(p + s(206), y1);
+    b[CounterClockwiseButtonId] = cell(p + s(136), y1 + ch);
+    layout.moveTankCaption = centredCaption(p + s(206), y1 + ch, m.moveTankCaptionWidth, cw);
+    b[BackwardButtonId] = cell(p + s(206), y1 + 2 * ch);
+    b[ClockwiseButtonId] = cell(p + s(276), y1 + ch);
 
-    b[RaiseButtonId] = cell(p + 431, y1);
-    b[CannonCounterClockwiseButtonId] = cell(p + 361, y1 + 19);
-    layout.moveCannonCaption = centredCaption(p + 431, y1 + 19, m.moveCannonCaptionWidth);
-    b[CannonClockwiseButtonId] = cell(p + 501, y1 + 19);
-    b[LowerButtonId] = cell(p + 431, y1 + 38);
+    b[RaiseButtonId] = cell(p + s(431), y1);
+    b[CannonCounterClockwiseButtonId] = cell(p + s(361), y1 + ch);
+    layout.moveCannonCaption = centredCaption(p + s(431), y1 + ch, m.moveCannonCaptionWidth, cw);
+    b[CannonClockwiseButtonId] = cell(p + s(501), y1 + ch);
+    b[LowerButtonId] = cell(p + s(431), y1 + 2 * ch);
     return layout;
 }
 

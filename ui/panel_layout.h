@@ -23,7 +23,10 @@ enum PanelButtonId : int {
 };
 
 constexpr int panelButtonCount = 11;
-constexpr int statusPanelHeight = 80;
+constexpr int statusPanelHeight = 80;  // at an interface scale of 1
+
+// The panel's height at an interface scale.
+int statusPanelHeightAt(float scale);
 
 struct PanelButtonInfo {
     int id;
@@ -45,13 +48,14 @@ struct PanelRect {
     int height = 0;
 };
 
-// The panel spans the client area's full width along its bottom edge, 80 pixels high; a client
-// area lower than that puts it at the client area's top.
-PanelRect placeStatusPanel(const PanelRect& clientArea);
+// The panel spans the client area's full width along its bottom edge, 80 pixels high at scale 1;
+// a client area lower than that puts it at the client area's top.
+PanelRect placeStatusPanel(const PanelRect& clientArea, float scale = 1.0f);
 
 // What the layout needs from the fonts, in whole pixels. Heights are full line heights
 // (ascent + descent); descents are positive.
 struct PanelTextMetrics {
+    float scale = 1.0f;  // the interface scale: button sizes and gaps grow with the fonts
     int panelWidth = 0;
     int teamLineWidth = 0;  // team line in the 14-point font
     int font14Height = 0;

@@ -15,13 +15,18 @@ namespace {
 // Names hold 23 bytes (nameCapacity with the terminator); counts and lengths a few digits,
 // with room to type a wrong value.
 constexpr std::size_t numberCapacity = 16;
-constexpr float fieldWidth = 200.0f;
-constexpr float buttonWidth = 75.0f;
+float fieldWidth() {
+    return interfacePixels(200.0f);
+}
+// Dialog buttons are 75 pixels wide at 100%.
+float buttonWidth() {
+    return interfacePixels(75.0f);
+}
 
 void labelledField(const char* label, const char* id, std::string& value, std::size_t capacity,
                    bool digitsOnly, int index, int focusIndex) {
     ImGui::TextUnformatted(label);
-    ImGui::SetNextItemWidth(fieldWidth);
+    ImGui::SetNextItemWidth(fieldWidth());
     inputString(id, value, capacity, digitsOnly, index == focusIndex);
     noteActiveField(index);
 }
@@ -30,11 +35,11 @@ void labelledField(const char* label, const char* id, std::string& value, std::s
 bool finishDialog(const OkAction& ok, const ModalContext& modal) {
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float available = ImGui::GetContentRegionAvail().x;
-    if (available > buttonWidth) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth);
+    if (available > buttonWidth()) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - buttonWidth());
     }
     bool open = true;
-    if (okButtonPressed(buttonWidth) && (!ok || ok())) {
+    if (okButtonPressed(buttonWidth()) && (!ok || ok())) {
         ImGui::CloseCurrentPopup();
         open = false;
     }
@@ -105,7 +110,7 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
         dialog.playByPerson();
     }
     if (dialog.networkOffered) {
-        ImGui::SameLine(0.0f, 24.0f);
+        ImGui::SameLine(0.0f, interfacePixels(24.0f));
         // No mnemonic: its letter belongs to "Normal".
         if (ImGui::RadioButton(PlayerDialog::networkLabel, dialog.byNetwork)) {
             dialog.playByNetwork();
@@ -115,7 +120,7 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
         dialog.playByComputer();
     }
     for (int i = 0; i < static_cast<int>(PlayerDialog::levelLabels.size()); ++i) {
-        ImGui::SameLine(0.0f, i == 0 ? 24.0f : 12.0f);
+        ImGui::SameLine(0.0f, interfacePixels(i == 0 ? 24.0f : 12.0f));
         ImGui::PushID(i);
         if (mnemonicRadio(PlayerDialog::levelLabels[static_cast<std::size_t>(i)], dialog.level == i,
                           dialog.byComputer)) {
@@ -158,17 +163,17 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
 
     ImGui::Dummy(ImVec2(0.0f, 4.0f));
     ImGui::TextUnformatted(PlayerDialog::camouflageLabel);
-    const float column = 72.0f;
-    const ImVec2 picture(21.0f, 20.0f);
-    const float boxWidth = column * 5.0f + 16.0f;
-    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, 66.0f), true);
+    const float column = interfacePixels(72.0f);
+    const ImVec2 picture(interfacePixels(21.0f), interfacePixels(20.0f));
+    const float boxWidth = column * 5.0f + interfacePixels(16.0f);
+    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, interfacePixels(66.0f)), true);
     const float left = ImGui::GetCursorPosX();
     const float top = ImGui::GetCursorPosY();
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
         const int buttonId = camouflageButtonId(static_cast<int>(i));
         const float x = left + column * static_cast<float>(i);
         // The picture stands centred over its radio button.
-        ImGui::SetCursorPos(ImVec2(x + (column - picture.x) * 0.5f - 4.0f, top));
+        ImGui::SetCursorPos(ImVec2(x + (column - picture.x) * 0.5f - interfacePixels(4.0f), top));
         if (previews[i] != 0) {
             // Bitmaps are stored bottom row first; flip them upright.
             ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<std::uintptr_t>(previews[i])),
@@ -179,7 +184,7 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
                 at, ImVec2(at.x + picture.x, at.y + picture.y), IM_COL32(128, 128, 128, 255));
             ImGui::Dummy(picture);
         }
-        ImGui::SetCursorPos(ImVec2(x, top + picture.y + 6.0f));
+        ImGui::SetCursorPos(ImVec2(x, top + picture.y + interfacePixels(6.0f)));
         ImGui::PushID(buttonId);
         if (ImGui::RadioButton(camouflages[i].label, dialog.checkedButton == buttonId)) {
             dialog.check(buttonId);

@@ -22,7 +22,7 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
 
     const float kindsHeight =
         ImGui::GetFrameHeightWithSpacing() * 3.0f + ImGui::GetStyle().WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##kinds", ImVec2(260.0f, kindsHeight), true);
+    ImGui::BeginChild("##kinds", ImVec2(interfacePixels(260.0f), kindsHeight), true);
     for (int kind = 0; kind < shieldKindCount; ++kind) {
         ImGui::BeginDisabled(!dialog.choiceEnabled(kind));
         ImGui::PushID(kind);
@@ -35,7 +35,7 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
     ImGui::EndChild();
 
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = 75.0f;
+    const float buttonWidth = interfacePixels(75.0f);
     const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
     const float available = ImGui::GetContentRegionAvail().x;
     if (available > row) {

@@ -43,6 +43,7 @@ void popButtonStyle() {
 
 PanelTextMetrics measurePanelText(const StatusReadouts& r, int panelWidth, const PanelFonts& f) {
     PanelTextMetrics m;
+    m.scale = f.scale;
     m.panelWidth = panelWidth;
     m.teamLineWidth = textWidth(f.get(Font14), r.teamLine);
     m.font14Height = fontLineHeight(f.get(Font14));

@@ -10,7 +10,8 @@ void drawTurnBannerView(const std::string& text, const PanelRect& view, const Pa
     ImGui::SetNextWindowBgAlpha(0.6f);
     ImGui::PushStyleColor(ImGuiCol_WindowBg, IM_COL32(0, 0, 0, 255));
     ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 255, 255, 255));
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(24.0f, 10.0f));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding,
+                        ImVec2(interfacePixels(24.0f), interfacePixels(10.0f)));
     ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);
     // No inputs: clicks and keys go on to whatever lies under it, and it never takes focus.
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs |

@@ -135,6 +135,8 @@ struct Ui::Impl {
     bool sdlBackend = false;
     bool glBackend = false;
     PanelFonts fonts;
+    float scale = 1.0f;
+    SDL_Window* window = nullptr;
     float menuBarHeight = 0.0f;
     unsigned messageSerial = 0;
     bool aboutOpen = false;
@@ -176,16 +178,13 @@ bool Ui::init(SDL_Window* window, void* glContext) {
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
     impl_->contextCreated = true;
+    impl_->window = window;
     ImGuiIO& io = ImGui::GetIO();
     // No layout file: nothing is kept between runs.
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
-    ImGui::StyleColorsLight();
-    ImGuiStyle& style = ImGui::GetStyle();
-    style.WindowRounding = 0.0f;
-    style.FrameBorderSize = 1.0f;
-
-    impl_->fonts = loadPanelFonts(*io.Fonts, messages_);
+    applyStyle(impl_->scale);
+    impl_->fonts = loadPanelFonts(*io.Fonts, messages_, impl_->scale);
 
     impl_->sdlBackend = ImGui_ImplSDL2_InitForOpenGL(window, glContext);
     if (!impl_->sdlBackend) {
@@ -199,6 +198,44 @@ bool Ui::init(SDL_Window* window, void* glContext) {
         return false;
     }
     return true;
+}
+
+void Ui::applyStyle(float scale) {
+    // Scaling is not undoable: a fresh style each time, so no rounding builds up.
+    ImGui::GetStyle() = ImGuiStyle();
+    ImGui::StyleColorsLight();
+    ImGuiStyle& style = ImGui::GetStyle();
+    style.WindowRounding = 0.0f;
+    style.FrameBorderSize = 1.0f;
+    if (scale != 1.0f) {
+        style.ScaleAllSizes(scale);
+    }
+}
+
+void Ui::setInterfaceScale(float scale) {
+    if (scale == impl_->scale) {
+        return;
+    }
+    impl_->scale = scale;
+    if (!impl_->contextCreated) {
+        return;
+    }
+    applyStyle(scale);
+    // Fonts are rasterised at the new size rather than stretched, so they stay sharp.
+    ImFontAtlas& atlas = *ImGui::GetIO().Fonts;
+    if (impl_->glBackend) {
+        ImGui_ImplOpenGL2_DestroyFontsTexture();
+    }
+    atlas.Clear();
+    MessageQueue ignored;  // a missing font was reported when the first size was loaded
+    impl_->fonts = loadPanelFonts(atlas, ignored, scale);
+    if (impl_->glBackend) {
+        ImGui_ImplOpenGL2_CreateFontsTexture();
+    }
+}
+
+float Ui::interfaceScale() const {
+    return impl_->scale;
 }
 
 void Ui::shutdown() {
@@ -217,7 +254,9 @@ void Ui::shutdown() {
     if (impl_->contextCreated) {
         ImGui::DestroyContext();
     }
+    const float scale = impl_->scale;  // chosen for the run, not for one context
     *impl_ = Impl{};
+    impl_->scale = scale;
 }
 
 void Ui::processEvent(const SDL_Event& event) {
@@ -299,10 +338,27 @@ void Ui::beginFrame() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplSDL2_NewFrame();
     ImGuiIO& io = ImGui::GetIO();
+    // Where the system scales windows the drawable has more pixels than the window has points.
+    // The program lays out the panel and 3-D view in drawable pixels, so ImGui works in them too.
+    ImVec2 pointScale(1.0f, 1.0f);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int drawableWidth = 0;
+    int drawableHeight = 0;
+    SDL_GetWindowSize(impl_->window, &windowWidth, &windowHeight);
+    SDL_GL_GetDrawableSize(impl_->window, &drawableWidth, &drawableHeight);
+    if (windowWidth > 0 && windowHeight > 0 &&
+        (drawableWidth != windowWidth || drawableHeight != windowHeight)) {
+        pointScale = ImVec2(static_cast<float>(drawableWidth) / static_cast<float>(windowWidth),
+                            static_cast<float>(drawableHeight) / static_cast<float>(windowHeight));
+        io.DisplaySize =
+            ImVec2(static_cast<float>(drawableWidth), static_cast<float>(drawableHeight));
+        io.DisplayFramebufferScale = ImVec2(1.0f, 1.0f);
+    }
     if (impl_->pointerLeft && !ImGui::IsAnyMouseDown()) {
         io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);  // nothing stays highlighted behind it
     } else if (impl_->pointer) {
-        io.MousePos = *impl_->pointer;
+        io.MousePos = ImVec2(impl_->pointer->x * pointScale.x, impl_->pointer->y * pointScale.y);
     }
     // While keys drive the menu the pointer resting on another title must not open it.
     if (impl_->menuKeys.keyboardDriven() && impl_->menuKeys.active()) {

@@ -58,6 +58,10 @@ class Ui {
     void processEvent(const SDL_Event& event);
     // The narrowest window in which the status panel shows whole (0 before init).
     int minimumWindowWidth() const;
+    // Draws menus, dialogs and the panel this many times their size at 96 dpi (fonts loaded
+    // anew at the scaled size). Between frames only; before init it sets the starting scale.
+    void setInterfaceScale(float scale);
+    float interfaceScale() const;
     // ImGui wants the keyboard (a text field is active) or the mouse (the pointer is over the
     // menu, the panel or a dialog): the program then keeps the event from the game.
     bool wantsKeyboard() const;
@@ -144,6 +148,7 @@ class Ui {
 
   private:
     void followPointer(const SDL_Event& event);
+    static void applyStyle(float scale);
     bool drawNetworkModals(GameHost& host);
 
     struct Impl;

@@ -26,14 +26,18 @@ union SDL_Event;
 // The panel's fonts as loaded into the atlas; a null entry draws with the default font.
 struct PanelFonts {
     std::array<ImFont*, panelFontCount> fonts{};
+    float scale = 1.0f;  // the interface scale they were loaded at
     ImFont* get(PanelFontIndex index) const { return fonts[static_cast<std::size_t>(index)]; }
 };
 
 // Adds the dialog font and the seven panel fonts to the atlas (before it is built). A font
 // that cannot be found or read queues its failure message and ImGui's built-in font stands in,
-// sized by addStandInFont.
-PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages);
-ImFont* addStandInFont(ImFontAtlas& atlas, int emPixels);
+// sized by addStandInFont. Every size is multiplied by the interface scale `scale`.
+PanelFonts loadPanelFonts(ImFontAtlas& atlas, MessageQueue& messages, float scale = 1.0f);
+ImFont* addStandInFont(ImFontAtlas& atlas, float emPixels);
+// A length of the 100% layout in pixels at the current interface scale, which the style's
+// sizes carry (they are scaled from ImGui's defaults).
+float interfacePixels(float pixels);
 
 // Font metrics as whole pixels, the way the panel layout expects them.
 int fontLineHeight(const ImFont* font);
