@@ -17,15 +17,6 @@
 
 namespace {
 
-class QuietHost : public GameHost {
-  public:
-    void showMessage(const std::string&, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void readoutsChanged() override {}
-    void setTankButtonsEnabled(bool) override {}
-    void setShieldsMenuEnabled(bool) override {}
-};
-
 // A new game of 1..4 players a team with 1..4 tanks each, on a floor of 120..300.
 bool buildGame(GameWorld& world, GameHost& host, unsigned seed) {
     world.random.seed(seed);
@@ -60,7 +51,7 @@ int main(int argc, char** argv) {
         std::size_t longest = 0;
         for (unsigned seed = 1; seed <= positions; ++seed) {
             GameWorld world;
-            QuietHost host;
+            SilentHost host;
             if (!buildGame(world, host, seed)) {
                 std::fprintf(stderr, "seed %u: the new game was refused\n", seed);
                 return 1;

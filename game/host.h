@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GameHost: the interface through which the rules show messages, play sounds and update the
-// window; the program and the tests implement it.
+// window; the program and the tests implement it, and SilentHost does nothing.
 #pragma once
 
 #include <string>
@@ -27,4 +27,14 @@ class GameHost {
 
     // The "Shields" menu item: enabled while the current tank holds a shield.
     virtual void setShieldsMenuEnabled(bool enabled) = 0;
+};
+
+// The rules with nobody watching: benchmarks and fuzzers, which want neither windows nor sound.
+class SilentHost : public GameHost {
+  public:
+    void showMessage(const std::string&, const std::string&) override {}
+    void playSound(const std::string&) override {}
+    void readoutsChanged() override {}
+    void setTankButtonsEnabled(bool) override {}
+    void setShieldsMenuEnabled(bool) override {}
 };

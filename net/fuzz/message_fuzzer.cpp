@@ -18,15 +18,6 @@
 
 namespace {
 
-class SilentHost : public GameHost {
-  public:
-    void showMessage(const std::string&, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void readoutsChanged() override {}
-    void setTankButtonsEnabled(bool) override {}
-    void setShieldsMenuEnabled(bool) override {}
-};
-
 GameSetup sampleSetup() {
     GameSetup setup;
     setup.seed = 12345;
