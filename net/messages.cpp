@@ -83,6 +83,15 @@ struct Writer {
     void operator()(const LeaveMessage& m) { out.u8(static_cast<std::uint8_t>(m.reason)); }
 };
 
+// An enumerator sent as one byte; anything past `last` is refused.
+template <typename Enum>
+Enum readEnum(ByteReader& in, Enum last) {
+    const std::uint8_t value = in.u8();
+    if (value > static_cast<std::uint8_t>(last))
+        in.refuse();
+    return static_cast<Enum>(value);
+}
+
 std::string readName(ByteReader& in) {
     return cleanName(in.text(nameCapacity - 1));
 }
@@ -115,10 +124,7 @@ std::optional<Message> decodeMessage(const std::uint8_t* data, std::size_t size)
             break;
         case 2: {
             RefusalMessage m;
-            const std::uint8_t reason = in.u8();
-            if (reason > static_cast<std::uint8_t>(RefusalReason::Closed))
-                in.refuse();
-            m.reason = static_cast<RefusalReason>(reason);
+            m.reason = readEnum(in, RefusalReason::Closed);
             m.hostVersion = in.text(maxVersionLength);
             result = m;
             break;
@@ -197,20 +203,14 @@ std::optional<Message> decodeMessage(const std::uint8_t* data, std::size_t size)
             SeatsMessage m;
             m.owners = readOwners(in);
             for (std::size_t i = 0; i < m.owners.size() && in.ok(); ++i) {
-                const std::uint8_t control = in.u8();
-                if (control > static_cast<std::uint8_t>(PlayerControl::ComputerHard))
-                    in.refuse();
-                m.controls.push_back(static_cast<PlayerControl>(control));
+                m.controls.push_back(readEnum(in, PlayerControl::ComputerHard));
             }
             result = m;
             break;
         }
         case 10: {
             LeaveMessage m;
-            const std::uint8_t reason = in.u8();
-            if (reason > static_cast<std::uint8_t>(LeaveReason::Exit))
-                in.refuse();
-            m.reason = static_cast<LeaveReason>(reason);
+            m.reason = readEnum(in, LeaveReason::Exit);
             result = m;
             break;
         }
