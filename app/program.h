@@ -49,6 +49,9 @@ class Program {
     void runCommand(int commandId);
     bool quitting() const { return quit_; }
     const GameWorld& world() const { return world_; }
+    // The arenas of the games to come are drawn from this seed instead of the clock, so that a
+    // benchmark or a test meets the same layout every run.
+    void seedRandom(std::uint32_t seed) { world_.random.seed(seed); }
     Ui& ui() { return ui_; }
     Gamepads& gamepads() { return pads_; }
 

@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     SDL_SetWindowSize(sdlWindow, 1280, 1024);
+    program.seedRandom(1);  // the same arena every run, so that runs compare
     program.runCommand(NewGameCommand);
     drawFrames(program, 2);
     // The proposals as they stand: two teams of one player with one tank each.
