@@ -221,7 +221,7 @@ void Program::watchForChanges() {
     }
     redraw_.setShellsMoving(shellsMoving());
     redraw_.setComputerActing(computer_.acting());
-    redraw_.setInputHeld(pads_.held());
+    redraw_.setInputHeld(pads_.held() || ui_.padHeld());
 }
 
 // A game is on screen and no new-game dialog is up.
@@ -322,11 +322,27 @@ void Program::handleMouse(const SDL_Event& event) {
 }
 
 void Program::handlePad(const SDL_Event& event) {
-    // While the menu bar is open the buttons walk it, as the menu keys do.
+    // While the menu bar is open the buttons walk it, as the menu keys do; while a dialog is
+    // open they walk the dialog. Either way they never reach the tank.
     const bool menuOpen = ui_.menuOpen();
-    const Gamepads::Outcome outcome = pads_.handleEvent(event, secondsNow(), menuOpen);
+    const bool toDialog = !menuOpen && ui_.dialogHasPads();
+    const Gamepads::Outcome outcome = pads_.handleEvent(event, secondsNow(), menuOpen || toDialog);
     if (outcome.changed) {
         redraw_.pictureChanged();
+    }
+    if (event.type == SDL_CONTROLLERDEVICEREMOVED) {
+        ui_.padGone(outcome.slot);
+        return;
+    }
+    if (outcome.slot >= 0 && event.type != SDL_CONTROLLERAXISMOTION) {
+        // Releases go to the dialogs whoever has the buttons now, so nothing stays held there.
+        const std::optional<PadNav> nav = padDialogInput(outcome.button);
+        if (nav && (toDialog || event.type == SDL_CONTROLLERBUTTONUP)) {
+            ui_.padButton(outcome.slot, *nav, event.type == SDL_CONTROLLERBUTTONDOWN);
+        }
+        if (toDialog) {
+            return;
+        }
     }
     const std::optional<Key> key =
         outcome.pressed ? padMenuKey(*outcome.pressed, menuOpen) : std::nullopt;

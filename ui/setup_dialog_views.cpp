@@ -105,7 +105,7 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
     const ImGuiStyle& style = ImGui::GetStyle();
     const float height =
         ImGui::GetFrameHeight() * 2.0f + style.ItemSpacing.y + style.WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##playedBy", ImVec2(width, height), true);
+    ImGui::BeginChild("##playedBy", ImVec2(width, height), true, ImGuiWindowFlags_NavFlattened);
     if (mnemonicRadio(PlayerDialog::personLabel, !dialog.byComputer && !dialog.byNetwork, true)) {
         dialog.playByPerson();
     }
@@ -166,7 +166,9 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     const float column = interfacePixels(72.0f);
     const ImVec2 picture(interfacePixels(21.0f), interfacePixels(20.0f));
     const float boxWidth = column * 5.0f + interfacePixels(16.0f);
-    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, interfacePixels(66.0f)), true);
+    // Flattened: the d-pad walks the frames' choices as if they were the dialog's own.
+    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, interfacePixels(66.0f)), true,
+                      ImGuiWindowFlags_NavFlattened);
     const float left = ImGui::GetCursorPosX();
     const float top = ImGui::GetCursorPosY();
     for (std::size_t i = 0; i < camouflages.size(); ++i) {

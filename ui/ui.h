@@ -21,6 +21,7 @@
 #include "ui/keys.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
+#include "ui/pad_nav.h"
 #include "ui/panel_layout.h"
 #include "ui/waiting_box.h"
 
@@ -86,6 +87,16 @@ class Ui {
     bool pressMenuKey(Key key);
     // A menu title is highlighted or a menu open.
     bool menuOpen() const;
+
+    // A dialog, a message box or the focused help viewer takes the controllers' buttons.
+    bool dialogHasPads() const;
+    // A controller's button for the dialogs (pad: its slot): the d-pad and A walk the widgets
+    // through ImGui's navigation, B is Escape and Start is Enter, as if typed.
+    void padButton(int pad, PadNav which, bool down);
+    // The pad went away: what it held is let go.
+    void padGone(int pad);
+    // A d-pad is held in a dialog: ImGui repeats the move, so frames must keep coming.
+    bool padHeld() const;
     // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
     int menuBarHeight() const;
 
@@ -148,6 +159,7 @@ class Ui {
 
   private:
     void followPointer(const SDL_Event& event);
+    void feedPadNavigation();
     static void applyStyle(float scale);
     bool drawNetworkModals(GameHost& host);
 

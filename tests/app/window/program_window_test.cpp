@@ -684,6 +684,44 @@ TEST_F(Controllers, AGivenPadWaitsForItsPlayerAndUnpluggingLosesNothing) {
     EXPECT_EQ(tank().elevation, elevation);
 }
 
+// A controller alone, no key pressed: Start opens the menu, the d-pad and A choose New Game,
+// and Start takes each dialog's proposals; the pad then fires until a tank dies and A answers
+// "Game Over". Team B's tank fills the arena, so the first shell ends the game.
+TEST_F(Controllers, APadAloneSetsUpAndPlaysAWholeGame) {
+    VirtualPad pad;
+    frames(2);
+    press(pad, SDL_CONTROLLER_BUTTON_START);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Select Team").empty());
+    // Down from the name to the count, to OK; A presses it.
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Select player").empty()) << "A on OK took team A's dialog";
+    for (int dialog = 0; dialog < 20 && program.world().setupInProgress; ++dialog)
+        press(pad, SDL_CONTROLLER_BUTTON_START);
+    ASSERT_FALSE(program.world().setupInProgress);
+    EXPECT_STREQ(program.world().teamA.firstPlayer->name, "player1");
+    EXPECT_STREQ(program.world().teamB.firstPlayer->name, "player2");
+    // A in the About box presses its OK, and fires nothing.
+    program.runCommand(AboutCommand);
+    frames(2);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(program.ui().modalOpen());
+    EXPECT_FALSE(program.world().shotInProgress);
+    Tank& target = *program.world().teamB.firstPlayer->firstTank;
+    target.box = {-1e4f, 1e4f, -1e4f, 1e4f, -1e4f, 1e4f};
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    for (int i = 0; i < 2000 && program.world().shotInProgress; ++i)
+        frames();
+    EXPECT_TRUE(target.destroyed);
+    frames(3);
+    ASSERT_FALSE(drawing("Game Over").empty());
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(program.ui().messages().empty()) << "the pad answered Game Over";
+}
+
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
 // is named in one message (a sound's on standard error) and the game goes on. Nothing may hang
 // on a pipe, take the memory a header merely claims, or hand the window system a huge icon.
