@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/pad_input.h"
+#include "game/setup_dialogs.h"
 
 #include <SDL.h>
 
@@ -16,7 +17,7 @@
 // unplugged and plugged in again plays on for the same person.
 class Gamepads {
   public:
-    static constexpr int slotCount = 4;
+    static constexpr int slotCount = controllerSlots;
 
     Gamepads() = default;
     ~Gamepads();

@@ -454,6 +454,7 @@ void Program::drawFrame() {
     window_->swapBuffers();
 
     if (outcome == ModalOutcome::GameBuilt) {
+        givePadsAsChosen();
         gameBuilt();
     }
     handleNetworkRequest(ui_.takeNetworkRequest());
@@ -530,6 +531,17 @@ void Program::gameBuilt() {
     if (!gameExists_) {
         gameExists_ = true;
         ui_.menu().setGameItemsEnabled(true);
+    }
+}
+
+// The controllers the new game's players took are theirs alone; the others play for whoever has
+// the turn, as the keyboard does.
+void Program::givePadsAsChosen() {
+    for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+        pads_.assign(slot, std::nullopt);
+    }
+    for (const ControllerChoice& taken : newGame_.controllerChoices()) {
+        pads_.assign(taken.slot, PadOwner{taken.team, taken.player});
     }
 }
 

@@ -70,6 +70,7 @@ class Program {
     bool shellsMoving() const;
     bool gameReady() const;
     void gameBuilt();
+    void givePadsAsChosen();
     InputGate inputGate() const;
     double secondsNow() const;
 

@@ -131,6 +131,33 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
     ImGui::EndChild();
 }
 
+// "Controls:" and its choice on one row: a person may take a controller; for the computer or a
+// player at another machine it is grey.
+void drawControls(PlayerDialog& dialog) {
+    ImGui::Dummy(ImVec2(0.0f, 4.0f));
+    ImGui::AlignTextToFramePadding();
+    ImGui::TextUnformatted(PlayerDialog::controlsLabel);
+    ImGui::SameLine();
+    ImGui::SetNextItemWidth(fieldWidth());
+    ImGui::BeginDisabled(!dialog.controllerOffered());
+    const auto name = [](int slot) {
+        return slot < 0 ? std::string(PlayerDialog::keyboardLabel) : controllerName(slot);
+    };
+    if (ImGui::BeginCombo("##controls", name(dialog.controllerTaken()).c_str())) {
+        for (int slot = -1; slot < controllerSlots; ++slot) {
+            const bool chosen = dialog.controller == slot;
+            if (ImGui::Selectable(name(slot).c_str(), chosen)) {
+                dialog.chooseController(slot);
+            }
+            if (chosen) {
+                ImGui::SetItemDefaultFocus();
+            }
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::EndDisabled();
+}
+
 }  // namespace
 
 bool drawTeamDialogView(TeamDialog& dialog, unsigned serial, const OkAction& ok,
@@ -195,6 +222,7 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     }
     ImGui::EndChild();
     drawPlayedBy(dialog, boxWidth);
+    drawControls(dialog);
     return finishDialog(ok, modal);
 }
 

@@ -40,6 +40,40 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
     }
 }
 
+// Team A's two people may not take one controller: the second is refused, naming who has it,
+// and takes another. A computer player's choice is no choice; keyboard players take none.
+TEST(PlayerDialogChoice, EachControllerGoesToOnePersonAtMost) {
+    GameWorld world;
+    RecordingHost host;
+    NewGameFlow flow(world, host);
+    flow.start();
+    flow.teamDialog()->countText = "2";
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    flow.playerDialog()->chooseController(1);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    PlayerDialog& second = *flow.playerDialog();
+    second.chooseController(1);
+    EXPECT_EQ(flow.pressOk(), NewGameFlow::OkResult::Rejected);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Controller 2 is already taken by player1.\nPlease choose another and try again");
+    second.chooseController(7);  // no such controller: the choice stands
+    second.playByComputer();     // the computer takes none, so nothing is in the way
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);  // team B
+    flow.playerDialog()->chooseController(0);
+    flow.playerDialog()->chooseController(-1);  // back to the keyboard and mouse
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::GameBuilt);
+    ASSERT_EQ(flow.controllerChoices().size(), 1u);
+    const ControllerChoice& taken = flow.controllerChoices()[0];
+    EXPECT_EQ(taken.slot, 1);
+    EXPECT_EQ(taken.team, 0);
+    EXPECT_EQ(taken.player, world.teamA.firstPlayer->number);
+    flow.start();
+    EXPECT_TRUE(flow.controllerChoices().empty()) << "a new game gives the controllers anew";
+}
+
 // On a floor with room for one tank every attempt lands on (13, 0). One budget of 5000
 // failures serves the whole team, and the player who exhausts it gives up on the rest of
 // its tanks; a prize gives up after 5000 repeats, without corners. Each attempt draws three

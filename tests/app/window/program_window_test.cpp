@@ -280,9 +280,9 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
         send(keyEvent(letter, SDL_KEYUP));
         send(keyEvent(SDLK_LALT, SDL_KEYUP));
     };
-    click(337, 412);  // Easy by the mouse, then Hard by its letter with Alt
+    click(337, 395);  // Easy by the mouse, then Hard by its letter with Alt
     altLetter(SDLK_h);
-    pointAt(483, 412);  // where the reviewed drawing has the pointer
+    pointAt(483, 395);  // where the reviewed drawing has the pointer
     expectDrawing("player_dialog_computer_hard", "Select player");
     const std::vector<std::string> hard = drawing("Select player");
     altLetter(SDLK_p);  // played by a person: the levels go grey
@@ -720,6 +720,61 @@ TEST_F(Controllers, APadAloneSetsUpAndPlaysAWholeGame) {
     ASSERT_FALSE(drawing("Game Over").empty());
     press(pad, SDL_CONTROLLER_BUTTON_A);
     EXPECT_TRUE(program.ui().messages().empty()) << "the pad answered Game Over";
+}
+
+// Controller 1 taken by team A's player and Controller 2 by team B's in the player dialogs, by
+// the pads themselves: each moves only its own player's tank.
+TEST_F(Controllers, PadsTakenInThePlayerDialogMoveOnlyTheirPlayersTanks) {
+    VirtualPad one, two;
+    frames(2);
+    program.runCommand(NewGameCommand);
+    frames(2);
+    press(one, SDL_CONTROLLER_BUTTON_START);  // team A's proposals
+    // Down the name, the count, the camouflage, Person and Computer to "Controls:", open it
+    // and go down the list to the controller wanted.
+    const auto take = [&](VirtualPad& pad, int listed) {
+        ASSERT_FALSE(drawing("Select player").empty());
+        for (int i = 0; i < 5; ++i)
+            press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_FALSE(drawing("##Combo").empty()) << "A opens the choice";
+        for (int i = 0; i < listed; ++i)
+            press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+        press(pad, SDL_CONTROLLER_BUTTON_START);
+    };
+    take(one, 1);
+    press(two, SDL_CONTROLLER_BUTTON_START);  // team B's proposals
+    take(two, 2);
+    press(two, SDL_CONTROLLER_BUTTON_START);  // the arena
+    ASSERT_FALSE(program.world().setupInProgress);
+    const Player& first = *program.world().teamA.firstPlayer;
+    const Player& second = *program.world().teamB.firstPlayer;
+    ASSERT_EQ(program.gamepads().owner(0), (PadOwner{0, first.number}));
+    ASSERT_EQ(program.gamepads().owner(1), (PadOwner{1, second.number}));
+    // Each pad raises the cannon on each turn; only the owner's counts.
+    const auto raisedBy = [&](VirtualPad& pad) {
+        const int before = tank().elevation;
+        press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);  // drives, or not
+        pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+        frames(2);
+        pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
+        frames(2);
+        return tank().elevation != before;
+    };
+    EXPECT_FALSE(raisedBy(two)) << "Controller 2 moved player 1's tank";
+    EXPECT_TRUE(raisedBy(one));
+    press(two, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(program.world().shotInProgress) << "Controller 2 fired for player 1";
+    press(one, SDL_CONTROLLER_BUTTON_A);
+    for (int i = 0; i < 2000 && program.world().shotInProgress; ++i)
+        frames();
+    for (MessageQueue& queue = program.ui().messages(); !queue.empty(); queue.pop()) {
+    }
+    frames(3);
+    ASSERT_EQ(program.world().currentPlayer(), &second);
+    EXPECT_FALSE(raisedBy(one)) << "Controller 1 moved player 2's tank";
+    EXPECT_TRUE(raisedBy(two));
 }
 
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
