@@ -412,6 +412,12 @@ void Program::drawFrame() {
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady() && computerMayPlay, ui_.modalOpen(), world_, host_);
     applyPadActions();
+    // Controllers plugged in or pulled out show at once in their dialog.
+    if (ControllersDialog* controllers = ui_.controllersDialog()) {
+        for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+            controllers->connected[static_cast<std::size_t>(slot)] = pads_.connected(slot);
+        }
+    }
     int width = 0;
     int height = 0;
     window_->drawableSize(width, height);
@@ -545,6 +551,26 @@ void Program::givePadsAsChosen() {
     }
 }
 
+void Program::openControllers() {
+    ControllersDialog dialog(world_);
+    for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+        if (const std::optional<PadOwner> owner = pads_.owner(slot)) {
+            dialog.giveTo(slot, owner->team, owner->player);
+        }
+    }
+    ui_.openControllers(std::move(dialog), [this](const ControllersDialog& chosen) {
+        for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+            const int person = chosen.holder(slot);
+            std::optional<PadOwner> owner;
+            if (person >= 0) {
+                const PadHolder& holder = chosen.people()[static_cast<std::size_t>(person)];
+                owner = PadOwner{holder.team, holder.player};
+            }
+            pads_.assign(slot, owner);
+        }
+    });
+}
+
 void Program::runCommand(int commandId) {
     redraw_.pictureChanged();
     // Leaving a network game is asked first; the others are told.
@@ -591,6 +617,9 @@ void Program::runCommand(int commandId) {
             if (!ComputerTurn::playsCurrentTank(world_)) {
                 ui_.openShields(world_, [this](int kind) { move(Move::shield(kind)); });
             }
+            break;
+        case ProgramRequest::Controllers:
+            openControllers();
             break;
     }
 }

@@ -71,6 +71,7 @@ class Program {
     bool gameReady() const;
     void gameBuilt();
     void givePadsAsChosen();
+    void openControllers();
     InputGate inputGate() const;
     double secondsNow() const;
 

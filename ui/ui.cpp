@@ -149,6 +149,9 @@ struct Ui::Impl {
     unsigned newGameSerial = 0;
     std::optional<ShieldsDialog> shields;
     unsigned shieldsSerial = 0;
+    std::optional<ControllersDialog> controllers;
+    std::function<void(const ControllersDialog&)> applyControllers;
+    unsigned controllersSerial = 0;
     std::optional<HostDialog> hostDialog;
     std::optional<JoinDialog> joinDialog;
     std::optional<WaitingBox> waiting;
@@ -505,6 +508,17 @@ void Ui::openShields(GameWorld& world, std::function<void(int kind)> switchOn) {
     ++impl_->shieldsSerial;
 }
 
+void Ui::openControllers(ControllersDialog dialog,
+                         std::function<void(const ControllersDialog&)> apply) {
+    impl_->controllers.emplace(std::move(dialog));
+    impl_->applyControllers = std::move(apply);
+    ++impl_->controllersSerial;
+}
+
+ControllersDialog* Ui::controllersDialog() {
+    return impl_->controllers ? &*impl_->controllers : nullptr;
+}
+
 void Ui::openHostDialog(std::vector<std::string> localAddresses) {
     impl_->hostDialog.emplace(std::move(localAddresses));
     ++impl_->networkSerial;
@@ -641,6 +655,17 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& host) {
         }
         return outcome;
     }
+    if (impl_->controllers) {
+        bool accepted = false;
+        if (!drawControllersDialogView(*impl_->controllers, impl_->controllersSerial, accepted,
+                                       modal)) {
+            if (accepted && impl_->applyControllers) {
+                impl_->applyControllers(*impl_->controllers);
+            }
+            impl_->controllers.reset();
+        }
+        return outcome;
+    }
     if (impl_->aboutOpen) {
         if (!impl_->aboutIconTried) {
             impl_->aboutIcon = loadIconTexture(largeIconFile);
@@ -661,6 +686,6 @@ bool Ui::modalOpen() const {
     const bool newGame = impl_->newGame != nullptr && impl_->newGame->active();
     const bool network =
         impl_->hostDialog || impl_->joinDialog || impl_->waiting || impl_->leaveQuestion;
-    return newGame || network || impl_->shields.has_value() || impl_->aboutOpen ||
-           !messages_.empty();
+    return newGame || network || impl_->shields.has_value() || impl_->controllers.has_value() ||
+           impl_->aboutOpen || !messages_.empty();
 }

@@ -16,6 +16,7 @@
 //               ui.endFrame();                            // then swap buffers
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
+#include "game/controllers_dialog.h"
 #include "net/network_dialogs.h"
 #include "resources/asset_catalog.h"
 #include "ui/keys.h"
@@ -127,6 +128,12 @@ class Ui {
     // switchOn, when given, switches the chosen shield on in place of the dialog (a network
     // game sends the choice to the other machines).
     void openShields(GameWorld& world, std::function<void(int kind)> switchOn = nullptr);
+
+    // "Controllers": which controller is plugged in and who holds it; OK hands the dialog to
+    // `apply`. The program keeps its plugged-in marks current through controllersDialog().
+    void openControllers(ControllersDialog dialog,
+                         std::function<void(const ControllersDialog&)> apply);
+    ControllersDialog* controllersDialog();
 
     // The network dialogs; what they chose comes back through takeNetworkRequest.
     void openHostDialog(std::vector<std::string> localAddresses);

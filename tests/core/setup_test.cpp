@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of setting up a game: the player dialog's choices, placement budgets, prize draws and
 // names.
+#include "game/controllers_dialog.h"
 #include "game/placement.h"
 #include "game/prizes.h"
 
@@ -72,6 +73,29 @@ TEST(PlayerDialogChoice, EachControllerGoesToOnePersonAtMost) {
     EXPECT_EQ(taken.player, world.teamA.firstPlayer->number);
     flow.start();
     EXPECT_TRUE(flow.controllerChoices().empty()) << "a new game gives the controllers anew";
+}
+
+// The Options menu's list: the people of the game (no computer), each slot given to one of them
+// or to whoever has the turn; what is not among them changes nothing or falls to whoever.
+TEST(ControllersDialogHolders, ListThePeopleAndKeepEachSlotInRange) {
+    GameWorld world;
+    RecordingHost host;
+    runNewGame(world, host);
+    world.teamA.firstPlayer->control = PlayerControl::ComputerEasy;
+    ControllersDialog dialog(world);
+    const Player& person = *world.teamB.firstPlayer;
+    ASSERT_EQ(dialog.people().size(), 1u);
+    EXPECT_EQ(dialog.people()[0].name, person.name);
+    EXPECT_EQ(dialog.holderLabel(dialog.holder(3)), "Whoever has the turn");
+    dialog.giveTo(3, 1, person.number);
+    EXPECT_EQ(dialog.holder(3), 0);
+    dialog.give(3, 1);   // nobody there
+    dialog.give(4, 0);   // no such slot
+    dialog.give(-1, 0);  // nor this
+    EXPECT_EQ(dialog.holder(3), 0);
+    EXPECT_EQ(dialog.holder(0), -1);
+    dialog.giveTo(3, 0, world.teamA.firstPlayer->number);  // the computer's: to whoever
+    EXPECT_EQ(dialog.holder(3), -1);
 }
 
 // On a floor with room for one tank every attempt lands on (13, 0). One budget of 5000

@@ -417,8 +417,8 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     expectDrawing("options_menu_by_keys", "##Menu_0");
     SDL_Event away{SDL_WINDOWEVENT};
     away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    send(away);                                 // the menu lets the keyboard go with the focus
-    EXPECT_EQ(drawing("##Menu_0").size(), 9u);  // no item highlighted
+    send(away);                                  // the menu lets the keyboard go with the focus
+    EXPECT_EQ(drawing("##Menu_0").size(), 10u);  // no item highlighted
 }
 
 // The program's own loop draws, and ends with status 0 when the window is closed (once a frame
@@ -741,7 +741,9 @@ TEST_F(Controllers, PadsTakenInThePlayerDialogMoveOnlyTheirPlayersTanks) {
         for (int i = 0; i < listed; ++i)
             press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
         press(pad, SDL_CONTROLLER_BUTTON_A);
-        press(pad, SDL_CONTROLLER_BUTTON_START);
+        // The focus stays on the choice made: OK is next below it.
+        press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
     };
     take(one, 1);
     press(two, SDL_CONTROLLER_BUTTON_START);  // team B's proposals
@@ -775,6 +777,48 @@ TEST_F(Controllers, PadsTakenInThePlayerDialogMoveOnlyTheirPlayersTanks) {
     ASSERT_EQ(program.world().currentPlayer(), &second);
     EXPECT_FALSE(raisedBy(one)) << "Controller 1 moved player 2's tank";
     EXPECT_TRUE(raisedBy(two));
+}
+
+// A pad plugged in mid-game plays for whoever has the turn until Options > Controllers gives it
+// to team B's player, walked by the pad itself; B leaves the dialog without a change.
+TEST_F(Controllers, TheOptionsDialogGivesAPadPluggedInMidGame) {
+    VirtualPad first;
+    startGame(first);
+    EXPECT_TRUE(program.ui().menu().isEnabled(ControllersCommand));
+    VirtualPad late;
+    frames(2);
+    ASSERT_TRUE(program.gamepads().connected(1));
+    EXPECT_FALSE(program.gamepads().owner(1).has_value());
+    const auto openDialog = [&] {
+        press(late, SDL_CONTROLLER_BUTTON_START);  // the menu bar; Options, its last item
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_UP);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_FALSE(drawing("Controllers").empty());
+    };
+    // Controller 2's choice, one down from Controller 1's: team B's player, second in its list.
+    const auto chooseTeamB = [&] {
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+    };
+    openDialog();
+    chooseTeamB();
+    press(late, SDL_CONTROLLER_BUTTON_B);
+    EXPECT_FALSE(program.ui().modalOpen());
+    EXPECT_FALSE(program.gamepads().owner(1).has_value()) << "B changed nothing";
+    openDialog();
+    chooseTeamB();
+    expectDrawing("controllers_dialog", "Controllers");
+    press(late, SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(program.ui().modalOpen());
+    const Player& second = *program.world().teamB.firstPlayer;
+    EXPECT_EQ(program.gamepads().owner(1), (PadOwner{1, second.number}));
+    EXPECT_FALSE(program.gamepads().owner(0).has_value());
+    press(late, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(program.world().shotInProgress) << "given to player 2, it fired for player 1";
 }
 
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
