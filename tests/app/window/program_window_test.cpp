@@ -704,6 +704,17 @@ TEST_F(Controllers, APadAloneSetsUpAndPlaysAWholeGame) {
     ASSERT_FALSE(program.world().setupInProgress);
     EXPECT_STREQ(program.world().teamA.firstPlayer->name, "player1");
     EXPECT_STREQ(program.world().teamB.firstPlayer->name, "player2");
+    // Help > Help by the pad: its d-pad walks the viewer, not the tank, and B closes it.
+    const Tank before = tank();
+    press(pad, SDL_CONTROLLER_BUTTON_START);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Krellmont Help").empty());
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    press(pad, SDL_CONTROLLER_BUTTON_B);
+    EXPECT_TRUE(drawing("Krellmont Help").empty());
+    EXPECT_EQ(tank().mileage, before.mileage);
     // A in the About box presses its OK, and fires nothing.
     program.runCommand(AboutCommand);
     frames(2);
@@ -819,6 +830,40 @@ TEST_F(Controllers, TheOptionsDialogGivesAPadPluggedInMidGame) {
     EXPECT_FALSE(program.gamepads().owner(0).has_value());
     press(late, SDL_CONTROLLER_BUTTON_A);
     EXPECT_FALSE(program.world().shotInProgress) << "given to player 2, it fired for player 1";
+}
+
+// The program's own loop with a pad plugged in: idle, it sleeps; a press of A, sent as the pad
+// would, draws the frames ImGui needs to answer the message box with it.
+TEST_F(Controllers, TheLoopSleepsUntilAPressAndThenDrawsWhatItNeeds) {
+    VirtualPad pad;
+    frames(2);
+    program.ui().messages().push("Game Over", "Game Over");
+    static SDL_JoystickID padId;
+    padId = pad.id;
+    const auto pushA = [](Uint32, void*) -> Uint32 {
+        for (const Uint32 type : {SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP}) {
+            SDL_Event event{};
+            event.cbutton = {
+                type, 0, padId, SDL_CONTROLLER_BUTTON_A, Uint8(type == SDL_CONTROLLERBUTTONDOWN),
+                0,    0};
+            SDL_PushEvent(&event);
+        }
+        return 0;
+    };
+    const auto quit = [](Uint32, void*) -> Uint32 {
+        SDL_Event event{SDL_QUIT};
+        SDL_PushEvent(&event);
+        return 0;
+    };
+    const int before = framesShown;
+    const SDL_TimerID press = SDL_AddTimer(500, pushA, nullptr);
+    const SDL_TimerID end = SDL_AddTimer(1000, quit, nullptr);
+    program.run();
+    SDL_RemoveTimer(press);
+    SDL_RemoveTimer(end);
+    EXPECT_TRUE(program.ui().messages().empty()) << "A answered the box";
+    // Two spells of settling frames; a loop that never slept would draw about sixty.
+    EXPECT_LT(framesShown - before, 40);
 }
 
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
