@@ -3,6 +3,8 @@
 // time; pad_nav.cpp has the bodies.
 #pragma once
 
+#include "game/setup_dialogs.h"
+
 #include <array>
 
 // What a controller's buttons mean to a dialog: the d-pad moves between widgets, A activates,
@@ -14,7 +16,7 @@ enum class PadNav { Up, Down, Left, Right, Activate, Cancel, Accept, Count };
 // frame, so a quick tap is never lost.
 class PadNavLatch {
   public:
-    static constexpr int padCount = 4;
+    static constexpr int padCount = controllerSlots;
     static constexpr int inputCount = static_cast<int>(PadNav::Count);
 
     // Pads outside 0..padCount-1 are ignored.
