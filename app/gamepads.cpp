@@ -94,14 +94,17 @@ void Gamepads::open(int deviceIndex) {
     }
 }
 
-void Gamepads::close(SDL_JoystickID id) {
-    if (Slot* slot = slotOf(id)) {
+int Gamepads::close(SDL_JoystickID id) {
+    Slot* slot = slotOf(id);
+    if (slot != nullptr) {
         SDL_GameControllerClose(slot->controller);
         slot->controller = nullptr;
         slot->id = -1;
         // What it held is let go; the player it was given to keeps the slot.
         slot->input.releaseAll();
+        return static_cast<int>(slot - slots_.data());
     }
+    return -1;
 }
 
 Gamepads::Slot* Gamepads::slotOf(SDL_JoystickID id) {
@@ -121,7 +124,7 @@ Gamepads::Outcome Gamepads::handleEvent(const SDL_Event& event, double now, bool
             outcome.changed = true;
             break;
         case SDL_CONTROLLERDEVICEREMOVED:
-            close(event.cdevice.which);
+            outcome.slot = close(event.cdevice.which);
             outcome.changed = true;
             break;
         case SDL_CONTROLLERBUTTONDOWN:
@@ -134,6 +137,7 @@ Gamepads::Outcome Gamepads::handleEvent(const SDL_Event& event, double now, bool
             const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
             outcome.slot = static_cast<int>(slot - slots_.data());
             outcome.changed = true;
+            outcome.button = button;
             if (down) {
                 outcome.pressed = button;
             }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/pad_input.h"
+#include "game/setup_dialogs.h"
 
 #include <SDL.h>
 
@@ -16,7 +17,7 @@
 // unplugged and plugged in again plays on for the same person.
 class Gamepads {
   public:
-    static constexpr int slotCount = 4;
+    static constexpr int slotCount = controllerSlots;
 
     Gamepads() = default;
     ~Gamepads();
@@ -30,8 +31,9 @@ class Gamepads {
     // What a controller event did.
     struct Outcome {
         bool changed = false;  // something that acts was pressed, or a hold began or ended
-        int slot = -1;         // the slot of the controller it came from, -1 for none
+        int slot = -1;  // the slot of the controller it came from (or that went), -1 for none
         std::optional<PadButton> pressed;  // a button that went down
+        std::optional<PadButton> button;   // a button that went down or up
     };
     // Plugging, unplugging, buttons and sticks; other events are left alone. `now` in seconds.
     // With `toMenu` the buttons are the menu's: they are not fed to the game.
@@ -58,7 +60,8 @@ class Gamepads {
         std::optional<PadOwner> owner;
     };
     void open(int deviceIndex);
-    void close(SDL_JoystickID id);
+    // The slot it was in, or -1.
+    int close(SDL_JoystickID id);
     Slot* slotOf(SDL_JoystickID id);
 
     std::array<Slot, slotCount> slots_{};

@@ -76,6 +76,8 @@ ProgramRequest runMenuCommand(int commandId, ViewSettings& view, MenuModel& menu
             return ProgramRequest::None;
         case ShieldsCommand:
             return ProgramRequest::Shields;
+        case ControllersCommand:
+            return ProgramRequest::Controllers;
         default:
             return ProgramRequest::None;
     }

@@ -40,6 +40,7 @@ enum class ProgramRequest {
     About,
     Website,
     Shields,
+    Controllers,
 };
 
 // Runs a menu command: view settings change at once, with their GL state and check

@@ -152,3 +152,27 @@ std::optional<Key> padMenuKey(PadButton button, bool menuOpen) {
             return std::nullopt;
     }
 }
+
+std::optional<PadNav> padDialogInput(std::optional<PadButton> button) {
+    if (!button) {
+        return std::nullopt;
+    }
+    switch (*button) {
+        case PadButton::DpadUp:
+            return PadNav::Up;
+        case PadButton::DpadDown:
+            return PadNav::Down;
+        case PadButton::DpadLeft:
+            return PadNav::Left;
+        case PadButton::DpadRight:
+            return PadNav::Right;
+        case PadButton::A:
+            return PadNav::Activate;
+        case PadButton::B:
+            return PadNav::Cancel;
+        case PadButton::Start:
+            return PadNav::Accept;
+        default:
+            return std::nullopt;
+    }
+}

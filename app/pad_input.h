@@ -5,6 +5,7 @@
 
 #include "combat/tank_actions.h"
 #include "ui/keys.h"
+#include "ui/pad_nav.h"
 
 #include <array>
 #include <optional>
@@ -98,3 +99,7 @@ bool padMayAct(const std::optional<PadOwner>& owner, const std::optional<PadOwne
 // The menu keyboard's key a button stands for: Start is F10 (opens the menu bar, or closes it);
 // with the menu open the d-pad is the arrows, A chooses and B closes. None otherwise.
 std::optional<Key> padMenuKey(PadButton button, bool menuOpen);
+
+// What a button does in a dialog: the d-pad and A walk it, B cancels, Start presses its default
+// button. None for the others.
+std::optional<PadNav> padDialogInput(std::optional<PadButton> button);

@@ -221,7 +221,7 @@ void Program::watchForChanges() {
     }
     redraw_.setShellsMoving(shellsMoving());
     redraw_.setComputerActing(computer_.acting());
-    redraw_.setInputHeld(pads_.held());
+    redraw_.setInputHeld(pads_.held() || ui_.padHeld());
 }
 
 // A game is on screen and no new-game dialog is up.
@@ -322,11 +322,27 @@ void Program::handleMouse(const SDL_Event& event) {
 }
 
 void Program::handlePad(const SDL_Event& event) {
-    // While the menu bar is open the buttons walk it, as the menu keys do.
+    // While the menu bar is open the buttons walk it, as the menu keys do; while a dialog is
+    // open they walk the dialog. Either way they never reach the tank.
     const bool menuOpen = ui_.menuOpen();
-    const Gamepads::Outcome outcome = pads_.handleEvent(event, secondsNow(), menuOpen);
+    const bool toDialog = !menuOpen && ui_.dialogHasPads();
+    const Gamepads::Outcome outcome = pads_.handleEvent(event, secondsNow(), menuOpen || toDialog);
     if (outcome.changed) {
         redraw_.pictureChanged();
+    }
+    if (event.type == SDL_CONTROLLERDEVICEREMOVED) {
+        ui_.padGone(outcome.slot);
+        return;
+    }
+    if (outcome.slot >= 0 && event.type != SDL_CONTROLLERAXISMOTION) {
+        // Releases go to the dialogs whoever has the buttons now, so nothing stays held there.
+        const std::optional<PadNav> nav = padDialogInput(outcome.button);
+        if (nav && (toDialog || event.type == SDL_CONTROLLERBUTTONUP)) {
+            ui_.padButton(outcome.slot, *nav, event.type == SDL_CONTROLLERBUTTONDOWN);
+        }
+        if (toDialog) {
+            return;
+        }
     }
     const std::optional<Key> key =
         outcome.pressed ? padMenuKey(*outcome.pressed, menuOpen) : std::nullopt;
@@ -396,6 +412,12 @@ void Program::drawFrame() {
         static_cast<double>(counterNow()) / static_cast<double>(SDL_GetPerformanceFrequency()),
         gameReady() && computerMayPlay, ui_.modalOpen(), world_, host_);
     applyPadActions();
+    // Controllers plugged in or pulled out show at once in their dialog.
+    if (ControllersDialog* controllers = ui_.controllersDialog()) {
+        for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+            controllers->connected[static_cast<std::size_t>(slot)] = pads_.connected(slot);
+        }
+    }
     int width = 0;
     int height = 0;
     window_->drawableSize(width, height);
@@ -438,6 +460,7 @@ void Program::drawFrame() {
     window_->swapBuffers();
 
     if (outcome == ModalOutcome::GameBuilt) {
+        givePadsAsChosen();
         gameBuilt();
     }
     handleNetworkRequest(ui_.takeNetworkRequest());
@@ -517,6 +540,37 @@ void Program::gameBuilt() {
     }
 }
 
+// The controllers the new game's players took are theirs alone; the others play for whoever has
+// the turn, as the keyboard does.
+void Program::givePadsAsChosen() {
+    for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+        pads_.assign(slot, std::nullopt);
+    }
+    for (const ControllerChoice& taken : newGame_.controllerChoices()) {
+        pads_.assign(taken.slot, PadOwner{taken.team, taken.player});
+    }
+}
+
+void Program::openControllers() {
+    ControllersDialog dialog(world_);
+    for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+        if (const std::optional<PadOwner> owner = pads_.owner(slot)) {
+            dialog.giveTo(slot, owner->team, owner->player);
+        }
+    }
+    ui_.openControllers(std::move(dialog), [this](const ControllersDialog& chosen) {
+        for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
+            const int person = chosen.holder(slot);
+            std::optional<PadOwner> owner;
+            if (person >= 0) {
+                const PadHolder& holder = chosen.people()[static_cast<std::size_t>(person)];
+                owner = PadOwner{holder.team, holder.player};
+            }
+            pads_.assign(slot, owner);
+        }
+    });
+}
+
 void Program::runCommand(int commandId) {
     redraw_.pictureChanged();
     // Leaving a network game is asked first; the others are told.
@@ -563,6 +617,9 @@ void Program::runCommand(int commandId) {
             if (!ComputerTurn::playsCurrentTank(world_)) {
                 ui_.openShields(world_, [this](int kind) { move(Move::shield(kind)); });
             }
+            break;
+        case ProgramRequest::Controllers:
+            openControllers();
             break;
     }
 }

@@ -73,6 +73,8 @@ class Program {
     bool shellsMoving() const;
     bool gameReady() const;
     void gameBuilt();
+    void givePadsAsChosen();
+    void openControllers();
     InputGate inputGate() const;
     double secondsNow() const;
 

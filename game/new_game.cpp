@@ -70,6 +70,7 @@ void NewGameFlow::start() {
     world_.playerCounter = 0;
     world_.tankSerialCounter = 0;
     networkSeats_.clear();
+    controllers_.clear();
     for (Team* team : {&world_.teamA, &world_.teamB}) {
         team->freePlayers();
         team->tankTotal = 0;
@@ -94,6 +95,9 @@ void NewGameFlow::openPlayerDialog(Player* player) {
     team.currentPlayer = player;
     player_.emplace(team, *player);
     player_->networkOffered = networkOffered_;
+    for (const ControllerChoice& taken : controllers_) {
+        player_->controllerTakenBy[static_cast<std::size_t>(taken.slot)] = taken.name;
+    }
     step_ = Step::PlayerDialog;
 }
 
@@ -125,6 +129,9 @@ NewGameFlow::OkResult NewGameFlow::pressOk() {
                 return OkResult::Rejected;
             }
             networkSeats_.push_back(player_->byNetwork);
+            if (const int slot = player_->controllerTaken(); slot >= 0) {
+                controllers_.push_back({slot, teamIndex_, filling_->number, filling_->name});
+            }
             createTanks(world_, *filling_, host_);
             filling_->currentTank = filling_->firstTank;
             openPlayerDialog(filling_->next);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class GameHost;
@@ -14,6 +15,15 @@ class GameWorld;
 class Player;
 class Tank;
 struct TankListTable;
+
+// A controller a person took in the player dialog: its slot, and the player by team index and
+// number.
+struct ControllerChoice {
+    int slot = -1;
+    int team = 0;
+    int player = 0;
+    std::string name;
+};
 
 // The "New Game" sequence as a state machine: team A's dialog, a dialog for each of
 // team A's players, the same for team B, the arena size, then the build (walls, tanks
@@ -41,6 +51,8 @@ class NewGameFlow {
     // and the random generator's state the build started from.
     const std::vector<bool>& networkSeats() const { return networkSeats_; }
     std::uint32_t builtFromSeed() const { return builtFromSeed_; }
+    // The controllers the players of this flow took, in the order they took them.
+    const std::vector<ControllerChoice>& controllerChoices() const { return controllers_; }
 
     Step pending() const { return step_; }
     bool active() const { return step_ != Step::Idle; }
@@ -72,6 +84,7 @@ class NewGameFlow {
     std::optional<ArenaSizeDialog> arena_;
     bool networkOffered_ = false;
     std::vector<bool> networkSeats_;
+    std::vector<ControllerChoice> controllers_;
     std::uint32_t builtFromSeed_ = 0;
 };
 

@@ -28,6 +28,10 @@ std::int32_t toCount(std::uint32_t value) {
 
 }  // namespace
 
+std::string controllerName(int slot) {
+    return format("Controller %d", slot + 1);
+}
+
 std::uint32_t readUnsignedNumber(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
@@ -99,6 +103,12 @@ void PlayerDialog::chooseLevel(int index) {
     }
 }
 
+void PlayerDialog::chooseController(int slot) {
+    if (slot >= -1 && slot < controllerSlots) {
+        controller = slot;
+    }
+}
+
 PlayerControl PlayerDialog::control() const {
     if (!byComputer) {
         return PlayerControl::Person;
@@ -127,6 +137,14 @@ bool PlayerDialog::ok(Player& player, GameHost& host) const {
     }
     if (player.name[0] == '\0') {
         host.showMessage("Player name cannot be blank\nPlease re-enter values and try again",
+                         invalidValuesCaption);
+        return false;
+    }
+    const int slot = controllerTaken();
+    if (slot >= 0 && !controllerTakenBy[static_cast<std::size_t>(slot)].empty()) {
+        host.showMessage(format("%s is already taken by %s.\nPlease choose another and try again",
+                                controllerName(slot).c_str(),
+                                controllerTakenBy[static_cast<std::size_t>(slot)].c_str()),
                          invalidValuesCaption);
         return false;
     }

@@ -27,6 +27,10 @@ inline constexpr float maxFloorLength = 300.0f;
 inline constexpr const char* invalidValuesCaption = "Invalid values in dialog";
 inline constexpr const char* incorrectValuesCaption = "Incorrect values entered";
 
+// The game controllers a person may take, "Controller 1" to "Controller 4" by slot 0 to 3.
+inline constexpr int controllerSlots = 4;
+std::string controllerName(int slot);
+
 // Text read as an unsigned decimal number, surrounding blanks allowed; anything else,
 // or a number too large for 32 bits, reads as 0.
 std::uint32_t readUnsignedNumber(const std::string& text);
@@ -66,7 +70,7 @@ class PlayerDialog {
     // Proposes "player<number>" and the team's name in the title.
     PlayerDialog(const Team& team, const Player& player);
 
-    // Writes the fields into the player, then validates the count before the name.
+    // Writes the fields into the player, then validates the count, the name and the controller.
     bool ok(Player& player, GameHost& host) const;
 
     // Checks the radio button with this control id (27..31); other ids are ignored.
@@ -87,6 +91,15 @@ class PlayerDialog {
     void chooseLevel(int index);
     PlayerControl control() const;
 
+    // "Controls:": the keyboard and mouse, or a controller a person at this machine takes.
+    static constexpr const char* controlsLabel = "Controls:";
+    static constexpr const char* keyboardLabel = "Keyboard and mouse";
+    bool controllerOffered() const { return !byComputer && !byNetwork; }
+    // A slot 0..3, or -1 for the keyboard and mouse; others are ignored.
+    void chooseController(int slot);
+    // The controller the player takes: -1 when none, or when not played by a person here.
+    int controllerTaken() const { return controllerOffered() ? controller : -1; }
+
     std::string title;      // "Select player on Team <name>"
     std::string name;       // edit 19, focused
     std::string countText;  // edit 24
@@ -96,6 +109,9 @@ class PlayerDialog {
     bool networkOffered = false;
     bool byNetwork = false;  // played by a person at another machine
     int level = 1;           // "Normal"
+    int controller = -1;     // "Keyboard and mouse"
+    // The names of the players who took each controller in the dialogs before; empty: free.
+    std::array<std::string, controllerSlots> controllerTakenBy{};
 };
 
 // "IDD_AREASIZE_SEL": the side of the square floor.

@@ -5,6 +5,8 @@
 
 #include "ui/views.h"
 
+#include <imgui_internal.h>
+
 bool beginDialog(const std::string& title, const char* kind, unsigned serial, bool* closeBox) {
     const std::string id = safeTitle(title) + "###" + kind + std::to_string(serial);
     if (!ImGui::IsPopupOpen(id.c_str())) {
@@ -25,8 +27,9 @@ int fieldToFocus() {
     ImGuiStorage* storage = ImGui::GetStateStorage();
     const ImGuiID blockedKey = ImGui::GetID("##blockedByBox");
     const ImGuiID fieldKey = ImGui::GetID("##activeField");
-    const bool blocked = !ImGui::IsWindowFocused(ImGuiFocusedFlags_ChildWindows |
-                                                 ImGuiFocusedFlags_NoPopupHierarchy);
+    // Only a box stacked over the dialog blocks it: its own drop-down lists do not, so a choice
+    // made in one leaves the focus there rather than back on a field.
+    const bool blocked = ImGui::GetTopMostPopupModal() != ImGui::GetCurrentWindow();
     const bool wasBlocked = storage->GetBool(blockedKey, false);
     storage->SetBool(blockedKey, blocked);
     if (ImGui::IsWindowAppearing()) {

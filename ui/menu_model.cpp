@@ -65,8 +65,9 @@ MenuText splitMenuText(const std::string& resourceText) {
     return text;
 }
 
-const int gameItems[] = {CurrentTankCommand, CenterOfArenaCommand, WireframeCommand,
-                         SolidShadingCommand, TextureMappingCommand};
+// Controllers are given to the players of a game: without one there is nobody to give them to.
+const int gameItems[] = {CurrentTankCommand,  CenterOfArenaCommand,  WireframeCommand,
+                         SolidShadingCommand, TextureMappingCommand, ControllersCommand};
 
 }  // namespace
 
@@ -86,7 +87,8 @@ MenuModel::MenuModel() {
          popup("Interface Size",
                {command("Automatic", InterfaceSizeAutomaticCommand, true),
                 command("100%", InterfaceSize100Command), command("150%", InterfaceSize150Command),
-                command("200%", InterfaceSize200Command)})}));
+                command("200%", InterfaceSize200Command)}),
+         command("Controllers...", ControllersCommand)}));
     dropDowns_.push_back(popup("&Defense", {command("Shields", ShieldsCommand)}));
     dropDowns_.push_back(
         popup("&Help", {command("&Help", HelpCommand), command("&About", AboutCommand), separator(),

@@ -26,6 +26,7 @@ enum MenuCommand : int {
     InterfaceSize100Command = 20,
     InterfaceSize150Command = 21,
     InterfaceSize200Command = 22,
+    ControllersCommand = 23,
 };
 
 // One entry of the menu bar: a drop-down or submenu (children), a command item or a separator.
@@ -55,8 +56,8 @@ class MenuModel {
     // Null when no item carries the id.
     const MenuItem* find(int commandId) const;
 
-    // True enables the camera-centre and polygon-mode items, leaving "Shields" alone (it
-    // follows the current tank); false greys those and "Shields" too.
+    // True enables the camera-centre, polygon-mode and controllers items, leaving "Shields"
+    // alone (it follows the current tank); false greys those and "Shields" too.
     void setGameItemsEnabled(bool enabled);
 
   private:

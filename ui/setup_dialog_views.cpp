@@ -105,7 +105,7 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
     const ImGuiStyle& style = ImGui::GetStyle();
     const float height =
         ImGui::GetFrameHeight() * 2.0f + style.ItemSpacing.y + style.WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##playedBy", ImVec2(width, height), true);
+    ImGui::BeginChild("##playedBy", ImVec2(width, height), true, ImGuiWindowFlags_NavFlattened);
     if (mnemonicRadio(PlayerDialog::personLabel, !dialog.byComputer && !dialog.byNetwork, true)) {
         dialog.playByPerson();
     }
@@ -129,6 +129,33 @@ void drawPlayedBy(PlayerDialog& dialog, float width) {
         ImGui::PopID();
     }
     ImGui::EndChild();
+}
+
+// "Controls:" and its choice on one row: a person may take a controller; for the computer or a
+// player at another machine it is grey.
+void drawControls(PlayerDialog& dialog) {
+    ImGui::Dummy(ImVec2(0.0f, 4.0f));
+    ImGui::AlignTextToFramePadding();
+    ImGui::TextUnformatted(PlayerDialog::controlsLabel);
+    ImGui::SameLine();
+    ImGui::SetNextItemWidth(fieldWidth());
+    ImGui::BeginDisabled(!dialog.controllerOffered());
+    const auto name = [](int slot) {
+        return slot < 0 ? std::string(PlayerDialog::keyboardLabel) : controllerName(slot);
+    };
+    if (ImGui::BeginCombo("##controls", name(dialog.controllerTaken()).c_str())) {
+        for (int slot = -1; slot < controllerSlots; ++slot) {
+            const bool chosen = dialog.controller == slot;
+            if (ImGui::Selectable(name(slot).c_str(), chosen)) {
+                dialog.chooseController(slot);
+            }
+            if (chosen) {
+                ImGui::SetItemDefaultFocus();
+            }
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::EndDisabled();
 }
 
 }  // namespace
@@ -166,7 +193,9 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     const float column = interfacePixels(72.0f);
     const ImVec2 picture(interfacePixels(21.0f), interfacePixels(20.0f));
     const float boxWidth = column * 5.0f + interfacePixels(16.0f);
-    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, interfacePixels(66.0f)), true);
+    // Flattened: the d-pad walks the frames' choices as if they were the dialog's own.
+    ImGui::BeginChild("##camouflage", ImVec2(boxWidth, interfacePixels(66.0f)), true,
+                      ImGuiWindowFlags_NavFlattened);
     const float left = ImGui::GetCursorPosX();
     const float top = ImGui::GetCursorPosY();
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
@@ -193,6 +222,7 @@ bool drawPlayerDialogView(PlayerDialog& dialog, unsigned serial, const OkAction&
     }
     ImGui::EndChild();
     drawPlayedBy(dialog, boxWidth);
+    drawControls(dialog);
     return finishDialog(ok, modal);
 }
 

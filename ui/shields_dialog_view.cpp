@@ -22,7 +22,9 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
 
     const float kindsHeight =
         ImGui::GetFrameHeightWithSpacing() * 3.0f + ImGui::GetStyle().WindowPadding.y * 2.0f;
-    ImGui::BeginChild("##kinds", ImVec2(interfacePixels(260.0f), kindsHeight), true);
+    // The d-pad walks the choices as if they were the dialog's own, in and out of the frame.
+    ImGui::BeginChild("##kinds", ImVec2(interfacePixels(260.0f), kindsHeight), true,
+                      ImGuiWindowFlags_NavFlattened);
     for (int kind = 0; kind < shieldKindCount; ++kind) {
         ImGui::BeginDisabled(!dialog.choiceEnabled(kind));
         ImGui::PushID(kind);

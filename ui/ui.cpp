@@ -18,6 +18,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <optional>
@@ -148,6 +149,9 @@ struct Ui::Impl {
     unsigned newGameSerial = 0;
     std::optional<ShieldsDialog> shields;
     unsigned shieldsSerial = 0;
+    std::optional<ControllersDialog> controllers;
+    std::function<void(const ControllersDialog&)> applyControllers;
+    unsigned controllersSerial = 0;
     std::optional<HostDialog> hostDialog;
     std::optional<JoinDialog> joinDialog;
     std::optional<WaitingBox> waiting;
@@ -155,6 +159,7 @@ struct Ui::Impl {
     unsigned networkSerial = 0;
     NetworkRequest networkRequest;
     KeyTapLatch keyLatch;
+    PadNavLatch padNav;
     MenuKeyboard menuKeys;
     int menuCommand = 0;
     // Where the window's own mouse events last put the pointer; none once it has left. The
@@ -336,8 +341,12 @@ void Ui::followPointer(const SDL_Event& event) {
 
 void Ui::beginFrame() {
     ImGui_ImplOpenGL2_NewFrame();
-    ImGui_ImplSDL2_NewFrame();
     ImGuiIO& io = ImGui::GetIO();
+    // The SDL backend would open controller 0 itself and read it alone; every pad plays here, so
+    // the flag it looks for is off while it runs and our inputs go in after it.
+    io.ConfigFlags &= ~ImGuiConfigFlags_NavEnableGamepad;
+    ImGui_ImplSDL2_NewFrame();
+    feedPadNavigation();
     // Where the system scales windows the drawable has more pixels than the window has points.
     // The program lays out the panel and 3-D view in drawable pixels, so ImGui works in them too.
     ImVec2 pointScale(1.0f, 1.0f);
@@ -366,6 +375,60 @@ void Ui::beginFrame() {
     }
     ImGui::NewFrame();
     impl_->fills.clear();
+}
+
+void Ui::feedPadNavigation() {
+    ImGuiIO& io = ImGui::GetIO();
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableGamepad;
+    io.BackendFlags |= ImGuiBackendFlags_HasGamepad;
+    const std::array<bool, PadNavLatch::inputCount> down = impl_->padNav.takeFrame();
+    if (!dialogHasPads()) {
+        return;  // the pads play the game, or walk the menu by its keys
+    }
+    constexpr std::pair<PadNav, ImGuiNavInput_> inputs[] = {
+        {PadNav::Up, ImGuiNavInput_DpadUp},         {PadNav::Down, ImGuiNavInput_DpadDown},
+        {PadNav::Left, ImGuiNavInput_DpadLeft},     {PadNav::Right, ImGuiNavInput_DpadRight},
+        {PadNav::Activate, ImGuiNavInput_Activate}, {PadNav::Cancel, ImGuiNavInput_Cancel}};
+    bool any = false;
+    for (const auto& [pad, nav] : inputs) {
+        const bool pressed = down[static_cast<std::size_t>(pad)];
+        io.NavInputs[nav] = pressed ? 1.0f : 0.0f;
+        any = any || pressed;
+    }
+    // After the mouse ImGui hides where the focus is and ignores A until the d-pad moves: a pad
+    // shows it again, so A acts at its first press.
+    if (any) {
+        GImGui->NavDisableHighlight = false;
+    }
+}
+
+bool Ui::dialogHasPads() const {
+    return modalOpen() || (impl_->help && impl_->help->focused);
+}
+
+void Ui::padButton(int pad, PadNav which, bool down) {
+    impl_->padNav.set(pad, which, down);
+    if (!down || !dialogHasPads()) {
+        return;
+    }
+    if (which == PadNav::Cancel || which == PadNav::Accept) {
+        SDL_Event key{};
+        key.key.keysym.scancode =
+            which == PadNav::Cancel ? SDL_SCANCODE_ESCAPE : SDL_SCANCODE_RETURN;
+        key.key.keysym.sym = SDL_GetKeyFromScancode(key.key.keysym.scancode);
+        for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            key.type = type;
+            processEvent(key);
+        }
+    }
+}
+
+void Ui::padGone(int pad) {
+    impl_->padNav.releaseAll(pad);
+}
+
+bool Ui::padHeld() const {
+    return impl_->padNav.held() && dialogHasPads();
 }
 
 void Ui::endFrame() {
@@ -443,6 +506,17 @@ void Ui::openShields(GameWorld& world, std::function<void(int kind)> switchOn) {
     impl_->shields.emplace(world);
     impl_->shields->switchOn = std::move(switchOn);
     ++impl_->shieldsSerial;
+}
+
+void Ui::openControllers(ControllersDialog dialog,
+                         std::function<void(const ControllersDialog&)> apply) {
+    impl_->controllers.emplace(std::move(dialog));
+    impl_->applyControllers = std::move(apply);
+    ++impl_->controllersSerial;
+}
+
+ControllersDialog* Ui::controllersDialog() {
+    return impl_->controllers ? &*impl_->controllers : nullptr;
 }
 
 void Ui::openHostDialog(std::vector<std::string> localAddresses) {
@@ -581,6 +655,17 @@ ModalOutcome Ui::drawModals(GameWorld& /*world*/, GameHost& host) {
         }
         return outcome;
     }
+    if (impl_->controllers) {
+        bool accepted = false;
+        if (!drawControllersDialogView(*impl_->controllers, impl_->controllersSerial, accepted,
+                                       modal)) {
+            if (accepted && impl_->applyControllers) {
+                impl_->applyControllers(*impl_->controllers);
+            }
+            impl_->controllers.reset();
+        }
+        return outcome;
+    }
     if (impl_->aboutOpen) {
         if (!impl_->aboutIconTried) {
             impl_->aboutIcon = loadIconTexture(largeIconFile);
@@ -601,6 +686,6 @@ bool Ui::modalOpen() const {
     const bool newGame = impl_->newGame != nullptr && impl_->newGame->active();
     const bool network =
         impl_->hostDialog || impl_->joinDialog || impl_->waiting || impl_->leaveQuestion;
-    return newGame || network || impl_->shields.has_value() || impl_->aboutOpen ||
-           !messages_.empty();
+    return newGame || network || impl_->shields.has_value() || impl_->controllers.has_value() ||
+           impl_->aboutOpen || !messages_.empty();
 }

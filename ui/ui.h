@@ -16,11 +16,13 @@
 //               ui.endFrame();                            // then swap buffers
 //   at exit:    ui.shutdown();                            // also done by the destructor
 
+#include "game/controllers_dialog.h"
 #include "net/network_dialogs.h"
 #include "resources/asset_catalog.h"
 #include "ui/keys.h"
 #include "ui/menu_model.h"
 #include "ui/message_queue.h"
+#include "ui/pad_nav.h"
 #include "ui/panel_layout.h"
 #include "ui/waiting_box.h"
 
@@ -86,6 +88,16 @@ class Ui {
     bool pressMenuKey(Key key);
     // A menu title is highlighted or a menu open.
     bool menuOpen() const;
+
+    // A dialog, a message box or the focused help viewer takes the controllers' buttons.
+    bool dialogHasPads() const;
+    // A controller's button for the dialogs (pad: its slot): the d-pad and A walk the widgets
+    // through ImGui's navigation, B is Escape and Start is Enter, as if typed.
+    void padButton(int pad, PadNav which, bool down);
+    // The pad went away: what it held is let go.
+    void padGone(int pad);
+    // A d-pad is held in a dialog: ImGui repeats the move, so frames must keep coming.
+    bool padHeld() const;
     // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
     int menuBarHeight() const;
 
@@ -116,6 +128,12 @@ class Ui {
     // switchOn, when given, switches the chosen shield on in place of the dialog (a network
     // game sends the choice to the other machines).
     void openShields(GameWorld& world, std::function<void(int kind)> switchOn = nullptr);
+
+    // "Controllers": which controller is plugged in and who holds it; OK hands the dialog to
+    // `apply`. The program keeps its plugged-in marks current through controllersDialog().
+    void openControllers(ControllersDialog dialog,
+                         std::function<void(const ControllersDialog&)> apply);
+    ControllersDialog* controllersDialog();
 
     // The network dialogs; what they chose comes back through takeNetworkRequest.
     void openHostDialog(std::vector<std::string> localAddresses);
@@ -148,6 +166,7 @@ class Ui {
 
   private:
     void followPointer(const SDL_Event& event);
+    void feedPadNavigation();
     static void applyStyle(float scale);
     bool drawNetworkModals(GameHost& host);
 

@@ -136,6 +136,10 @@ bool drawArenaSizeDialogView(ArenaSizeDialog& dialog, unsigned serial, const OkA
                              const ModalContext& modal);
 // OK applies the choice and closes; Cancel, Escape and the close box close without change.
 bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalContext& modal);
+class ControllersDialog;
+// The same buttons; `accepted` tells OK from the others in the frame it closes.
+bool drawControllersDialogView(ControllersDialog& dialog, unsigned serial, bool& accepted,
+                               const ModalContext& modal);
 
 // What a network dialog's buttons (or Enter and Escape) chose in a frame.
 enum class NetworkChoice { None, Accept, Cancel };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of setting up a game: the player dialog's choices, placement budgets, prize draws and
 // names.
+#include "game/controllers_dialog.h"
 #include "game/placement.h"
 #include "game/prizes.h"
 
@@ -38,6 +39,63 @@ TEST(PlayerDialogChoice, OkStoresWhoPlaysAndTheLevelCountsOnlyForTheComputer) {
         EXPECT_EQ(player.control, control) << steps;
         EXPECT_EQ(player.camouflage, looks[i++]) << steps;
     }
+}
+
+// Team A's two people may not take one controller: the second is refused, naming who has it,
+// and takes another. A computer player's choice is no choice; keyboard players take none.
+TEST(PlayerDialogChoice, EachControllerGoesToOnePersonAtMost) {
+    GameWorld world;
+    RecordingHost host;
+    NewGameFlow flow(world, host);
+    flow.start();
+    flow.teamDialog()->countText = "2";
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    flow.playerDialog()->chooseController(1);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    PlayerDialog& second = *flow.playerDialog();
+    second.chooseController(1);
+    EXPECT_EQ(flow.pressOk(), NewGameFlow::OkResult::Rejected);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Controller 2 is already taken by player1.\nPlease choose another and try again");
+    second.chooseController(7);  // no such controller: the choice stands
+    second.playByComputer();     // the computer takes none, so nothing is in the way
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);  // team B
+    flow.playerDialog()->chooseController(0);
+    flow.playerDialog()->chooseController(-1);  // back to the keyboard and mouse
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::Accepted);
+    ASSERT_EQ(flow.pressOk(), NewGameFlow::OkResult::GameBuilt);
+    ASSERT_EQ(flow.controllerChoices().size(), 1u);
+    const ControllerChoice& taken = flow.controllerChoices()[0];
+    EXPECT_EQ(taken.slot, 1);
+    EXPECT_EQ(taken.team, 0);
+    EXPECT_EQ(taken.player, world.teamA.firstPlayer->number);
+    flow.start();
+    EXPECT_TRUE(flow.controllerChoices().empty()) << "a new game gives the controllers anew";
+}
+
+// The Options menu's list: the people of the game (no computer), each slot given to one of them
+// or to whoever has the turn; what is not among them changes nothing or falls to whoever.
+TEST(ControllersDialogHolders, ListThePeopleAndKeepEachSlotInRange) {
+    GameWorld world;
+    RecordingHost host;
+    runNewGame(world, host);
+    world.teamA.firstPlayer->control = PlayerControl::ComputerEasy;
+    ControllersDialog dialog(world);
+    const Player& person = *world.teamB.firstPlayer;
+    ASSERT_EQ(dialog.people().size(), 1u);
+    EXPECT_EQ(dialog.people()[0].name, person.name);
+    EXPECT_EQ(dialog.holderLabel(dialog.holder(3)), "Whoever has the turn");
+    dialog.giveTo(3, 1, person.number);
+    EXPECT_EQ(dialog.holder(3), 0);
+    dialog.give(3, 1);   // nobody there
+    dialog.give(4, 0);   // no such slot
+    dialog.give(-1, 0);  // nor this
+    EXPECT_EQ(dialog.holder(3), 0);
+    EXPECT_EQ(dialog.holder(0), -1);
+    dialog.giveTo(3, 0, world.teamA.firstPlayer->number);  // the computer's: to whoever
+    EXPECT_EQ(dialog.holder(3), -1);
 }
 
 // On a floor with room for one tank every attempt lands on (13, 0). One budget of 5000

@@ -31,7 +31,8 @@ int play(MenuKeyboard& keys, const MenuModel& menu, const std::string& script) {
     return command;
 }
 
-// File(New Game, Exit) Options(Set PolygonMode >, Center camera on >, Polgygon Antialiasing)
+// File(New Game, Exit) Options(Set PolygonMode >, Center camera on >, Polgygon Antialiasing,
+// Interface Size >, Controllers...)
 // Defense(Shields) Help(Help, About, -, Visit Krellmont website), as before the first game:
 // the submenus' items and Shields greyed.
 TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
@@ -56,7 +57,7 @@ TEST(MenuKeyboard, KeysWalkTheMenuAndChooseOnlyEnabledCommands) {
         {"Alt ^Alt F10", {}, 0, true},
         // Drop-downs: items wrap past separators; Right and Left open and close submenus or
         // move to the next or previous title; Alt with a letter names a title.
-        {"A-o Down Down Down Down", {1, 0}, 0, true},
+        {"A-o Down Down Down Down Down", {1, 0}, 0, true},
         {"A-h Down Down", {3, 3}, 0, true},
         {"A-o Right", {1, 0, 0}, 0, true},
         {"A-o Down Right", {1, 1, 0}, 0, true},  // a submenu of two opens at its first

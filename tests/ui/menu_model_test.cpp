@@ -8,16 +8,16 @@
 TEST(MenuModel, GameItemsGreyTogetherButShieldsOnlyFollowsTheTankWhenEnabling) {
     MenuModel menu;
     menu.setGameItemsEnabled(false);
-    for (int id : {1, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 16, 17, 18})
-        EXPECT_EQ(menu.isEnabled(id), id < 6 || id == 13 || id == 14 || id > 16) << id;
+    for (int id : {1, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 16, 17, 18, 23})
+        EXPECT_EQ(menu.isEnabled(id), id < 6 || id == 13 || id == 14 || id == 17 || id == 18) << id;
     menu.setGameItemsEnabled(true);
-    for (int id : {6, 7, 8, 11, 12})
+    for (int id : {6, 7, 8, 11, 12, 23})
         EXPECT_TRUE(menu.isEnabled(id)) << id;
     EXPECT_FALSE(menu.isEnabled(ShieldsCommand));
     EXPECT_TRUE(menu.setEnabled(ShieldsCommand, true) && menu.setChecked(WireframeCommand, true));
     EXPECT_TRUE(menu.isEnabled(ShieldsCommand));
     // Drop-downs, submenus and separators carry id 0: none of them is found through it.
-    for (int id : {0, 2, 9, 10, 15, 23, -1})
+    for (int id : {0, 2, 9, 10, 15, 24, -1})
         EXPECT_FALSE(menu.setChecked(id, true) || menu.setEnabled(id, false)) << id;
     const std::pair<const char*, const char*> texts[] = {
         {"E&xit", "Exit"}, {"Fish && Chips", "Fish & Chips"}, {"trailing&", "trailing"}};

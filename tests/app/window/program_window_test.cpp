@@ -38,9 +38,14 @@ std::vector<unsigned char> shownFrame;
 int shownWidth = 0;
 int shownHeight = 0;
 std::atomic<int> framesShown{0};
+// Run after each frame shown, on the program's thread: a test of the program's own loop may
+// end it there.
+std::function<void()> afterFrame;
 
 extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     ++framesShown;
+    if (afterFrame)
+        afterFrame();
     SDL_GL_GetDrawableSize(window, &shownWidth, &shownHeight);
     shownFrame.resize(static_cast<std::size_t>(shownWidth * shownHeight * 3));
     glReadBuffer(GL_BACK);
@@ -280,9 +285,9 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
         send(keyEvent(letter, SDL_KEYUP));
         send(keyEvent(SDLK_LALT, SDL_KEYUP));
     };
-    click(337, 412);  // Easy by the mouse, then Hard by its letter with Alt
+    click(337, 395);  // Easy by the mouse, then Hard by its letter with Alt
     altLetter(SDLK_h);
-    pointAt(483, 412);  // where the reviewed drawing has the pointer
+    pointAt(483, 395);  // where the reviewed drawing has the pointer
     expectDrawing("player_dialog_computer_hard", "Select player");
     const std::vector<std::string> hard = drawing("Select player");
     altLetter(SDLK_p);  // played by a person: the levels go grey
@@ -417,8 +422,8 @@ TEST_F(ProgramWindow, DialogsAndPanelDrawTheirReviewedLayouts) {
     expectDrawing("options_menu_by_keys", "##Menu_0");
     SDL_Event away{SDL_WINDOWEVENT};
     away.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    send(away);                                 // the menu lets the keyboard go with the focus
-    EXPECT_EQ(drawing("##Menu_0").size(), 9u);  // no item highlighted
+    send(away);                                  // the menu lets the keyboard go with the focus
+    EXPECT_EQ(drawing("##Menu_0").size(), 10u);  // no item highlighted
 }
 
 // The program's own loop draws, and ends with status 0 when the window is closed (once a frame
@@ -682,6 +687,193 @@ TEST_F(Controllers, AGivenPadWaitsForItsPlayerAndUnpluggingLosesNothing) {
     press(again, SDL_CONTROLLER_BUTTON_A);
     EXPECT_TRUE(program.world().shotInProgress);
     EXPECT_EQ(tank().elevation, elevation);
+}
+
+// A controller alone, no key pressed: Start opens the menu, the d-pad and A choose New Game,
+// and Start takes each dialog's proposals; the pad then fires until a tank dies and A answers
+// "Game Over". Team B's tank fills the arena, so the first shell ends the game.
+TEST_F(Controllers, APadAloneSetsUpAndPlaysAWholeGame) {
+    VirtualPad pad;
+    frames(2);
+    press(pad, SDL_CONTROLLER_BUTTON_START);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Select Team").empty());
+    // Down from the name to the count, to OK; A presses it.
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Select player").empty()) << "A on OK took team A's dialog";
+    for (int dialog = 0; dialog < 20 && program.world().setupInProgress; ++dialog)
+        press(pad, SDL_CONTROLLER_BUTTON_START);
+    ASSERT_FALSE(program.world().setupInProgress);
+    EXPECT_STREQ(program.world().teamA.firstPlayer->name, "player1");
+    EXPECT_STREQ(program.world().teamB.firstPlayer->name, "player2");
+    // Help > Help by the pad: its d-pad walks the viewer, not the tank, and B closes it.
+    const Tank before = tank();
+    press(pad, SDL_CONTROLLER_BUTTON_START);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(drawing("Krellmont Help").empty());
+    press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    press(pad, SDL_CONTROLLER_BUTTON_B);
+    EXPECT_TRUE(drawing("Krellmont Help").empty());
+    EXPECT_EQ(tank().mileage, before.mileage);
+    // A in the About box presses its OK, and fires nothing.
+    program.runCommand(AboutCommand);
+    frames(2);
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    ASSERT_FALSE(program.ui().modalOpen());
+    EXPECT_FALSE(program.world().shotInProgress);
+    Tank& target = *program.world().teamB.firstPlayer->firstTank;
+    target.box = {-1e4f, 1e4f, -1e4f, 1e4f, -1e4f, 1e4f};
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    for (int i = 0; i < 2000 && program.world().shotInProgress; ++i)
+        frames();
+    EXPECT_TRUE(target.destroyed);
+    frames(3);
+    ASSERT_FALSE(drawing("Game Over").empty());
+    press(pad, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_TRUE(program.ui().messages().empty()) << "the pad answered Game Over";
+}
+
+// Controller 1 taken by team A's player and Controller 2 by team B's in the player dialogs, by
+// the pads themselves: each moves only its own player's tank.
+TEST_F(Controllers, PadsTakenInThePlayerDialogMoveOnlyTheirPlayersTanks) {
+    VirtualPad one, two;
+    frames(2);
+    program.runCommand(NewGameCommand);
+    frames(2);
+    press(one, SDL_CONTROLLER_BUTTON_START);  // team A's proposals
+    // Down the name, the count, the camouflage, Person and Computer to "Controls:", open it
+    // and go down the list to the controller wanted.
+    const auto take = [&](VirtualPad& pad, int listed) {
+        ASSERT_FALSE(drawing("Select player").empty());
+        for (int i = 0; i < 5; ++i)
+            press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_FALSE(drawing("##Combo").empty()) << "A opens the choice";
+        for (int i = 0; i < listed; ++i)
+            press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+        // The focus stays on the choice made: OK is next below it.
+        press(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(pad, SDL_CONTROLLER_BUTTON_A);
+    };
+    take(one, 1);
+    press(two, SDL_CONTROLLER_BUTTON_START);  // team B's proposals
+    take(two, 2);
+    press(two, SDL_CONTROLLER_BUTTON_START);  // the arena
+    ASSERT_FALSE(program.world().setupInProgress);
+    const Player& first = *program.world().teamA.firstPlayer;
+    const Player& second = *program.world().teamB.firstPlayer;
+    ASSERT_EQ(program.gamepads().owner(0), (PadOwner{0, first.number}));
+    ASSERT_EQ(program.gamepads().owner(1), (PadOwner{1, second.number}));
+    // Each pad raises the cannon on each turn; only the owner's counts.
+    const auto raisedBy = [&](VirtualPad& pad) {
+        const int before = tank().elevation;
+        press(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);  // drives, or not
+        pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, -32768);
+        frames(2);
+        pad.axis(SDL_CONTROLLER_AXIS_RIGHTY, 0);
+        frames(2);
+        return tank().elevation != before;
+    };
+    EXPECT_FALSE(raisedBy(two)) << "Controller 2 moved player 1's tank";
+    EXPECT_TRUE(raisedBy(one));
+    press(two, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(program.world().shotInProgress) << "Controller 2 fired for player 1";
+    press(one, SDL_CONTROLLER_BUTTON_A);
+    for (int i = 0; i < 2000 && program.world().shotInProgress; ++i)
+        frames();
+    for (MessageQueue& queue = program.ui().messages(); !queue.empty(); queue.pop()) {
+    }
+    frames(3);
+    ASSERT_EQ(program.world().currentPlayer(), &second);
+    EXPECT_FALSE(raisedBy(one)) << "Controller 1 moved player 2's tank";
+    EXPECT_TRUE(raisedBy(two));
+}
+
+// A pad plugged in mid-game plays for whoever has the turn until Options > Controllers gives it
+// to team B's player, walked by the pad itself; B leaves the dialog without a change.
+TEST_F(Controllers, TheOptionsDialogGivesAPadPluggedInMidGame) {
+    VirtualPad first;
+    startGame(first);
+    EXPECT_TRUE(program.ui().menu().isEnabled(ControllersCommand));
+    VirtualPad late;
+    frames(2);
+    ASSERT_TRUE(program.gamepads().connected(1));
+    EXPECT_FALSE(program.gamepads().owner(1).has_value());
+    const auto openDialog = [&] {
+        press(late, SDL_CONTROLLER_BUTTON_START);  // the menu bar; Options, its last item
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_UP);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+        ASSERT_FALSE(drawing("Controllers").empty());
+    };
+    // Controller 2's choice, one down from Controller 1's: team B's player, second in its list.
+    const auto chooseTeamB = [&] {
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        press(late, SDL_CONTROLLER_BUTTON_A);
+    };
+    openDialog();
+    chooseTeamB();
+    press(late, SDL_CONTROLLER_BUTTON_B);
+    EXPECT_FALSE(program.ui().modalOpen());
+    EXPECT_FALSE(program.gamepads().owner(1).has_value()) << "B changed nothing";
+    openDialog();
+    chooseTeamB();
+    expectDrawing("controllers_dialog", "Controllers");
+    press(late, SDL_CONTROLLER_BUTTON_START);
+    EXPECT_FALSE(program.ui().modalOpen());
+    const Player& second = *program.world().teamB.firstPlayer;
+    EXPECT_EQ(program.gamepads().owner(1), (PadOwner{1, second.number}));
+    EXPECT_FALSE(program.gamepads().owner(0).has_value());
+    press(late, SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(program.world().shotInProgress) << "given to player 2, it fired for player 1";
+}
+
+// The program's own loop with a pad plugged in: idle, it sleeps; a press of A, sent as the pad
+// would, draws the frames ImGui needs to answer the message box with it, and the loop ends then.
+TEST_F(Controllers, TheLoopSleepsUntilAPressAndThenDrawsWhatItNeeds) {
+    VirtualPad pad;
+    frames(2);
+    program.ui().messages().push("Game Over", "Game Over");
+    static SDL_JoystickID padId;
+    padId = pad.id;
+    const auto pushA = [](Uint32, void*) -> Uint32 {
+        for (const Uint32 type : {SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP}) {
+            SDL_Event event{};
+            event.cbutton = {
+                type, 0, padId, SDL_CONTROLLER_BUTTON_A, Uint8(type == SDL_CONTROLLERBUTTONDOWN),
+                0,    0};
+            SDL_PushEvent(&event);
+        }
+        return 0;
+    };
+    const auto quit = [](Uint32, void*) -> Uint32 {
+        SDL_Event event{SDL_QUIT};
+        SDL_PushEvent(&event);
+        return 0;
+    };
+    afterFrame = [this, quit] {
+        if (program.ui().messages().empty())
+            quit(0, nullptr);
+    };
+    const int before = framesShown;
+    const SDL_TimerID press = SDL_AddTimer(1000, pushA, nullptr);
+    const SDL_TimerID end = SDL_AddTimer(5000, quit, nullptr);  // should A go unanswered
+    program.run();
+    afterFrame = nullptr;
+    SDL_RemoveTimer(press);
+    SDL_RemoveTimer(end);
+    EXPECT_TRUE(program.ui().messages().empty()) << "A answered the box";
+    // The settling frames, then the press's; a loop that never slept would draw sixty a second.
+    EXPECT_LT(framesShown - before, 25);
 }
 
 // Odd files in the data folder, one at a time, as a hostile but fair tester leaves them: each
