@@ -54,9 +54,14 @@ void renderFrame(const GameWorld& world, const SceneResources& scene, const Fram
     applyCamera(view.camera, view.cameraCentre, world);
     placeLight();
 
+    // Each of these faces is flat and the light and viewer are infinitely far, so every corner of
+    // a face has the same lit colour: flat shading draws the same pixels without interpolating a
+    // colour across most of the window.
+    glShadeModel(GL_FLAT);
     drawFloor(world.arena);
     drawDividerBox(world.arena);
     drawBarrierBox(world.arena);
+    glShadeModel(GL_SMOOTH);
 
     const TankDrawContext tanks{scene, view.polygonMode, world.currentTank()};
     drawTeamTanks(world.teamA, tanks);
