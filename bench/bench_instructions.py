@@ -45,10 +45,14 @@ def main():
     parser.add_argument("--volley", required=True)
     args = parser.parse_args()
     scene = count(args.scene, ["--warm-up", "2"], FRAMES, "1920x1080x24")
-    volley = count(args.volley, [], FRAMES, "1280x1024x24")
+    # The game's window filling a 1280 x 720 screen, where the target was set, and the taller
+    # screen the program benchmark uses.
+    volley = count(args.volley, ["--size", "1280x720"], FRAMES, "1280x720x24")
+    tall = count(args.volley, ["--size", "1280x1024"], FRAMES, "1280x1024x24")
     print("instructions per frame (callgrind, LP_NUM_THREADS=0; the same whatever the load):")
-    print("  32-tank scene, 1280x720:      %6.1f M  (target <= 40)" % (scene / 1e6))
-    print("  in-game volley frame, 2 tanks: %5.1f M  (target <= 20)" % (volley / 1e6))
+    print("  32-tank scene, 1280x720:                %6.1f M  (target <= 40)" % (scene / 1e6))
+    print("  in-game volley frame, 2 tanks, 1280x720: %5.1f M  (target <= 20)" % (volley / 1e6))
+    print("  the same at 1280x1024:                  %6.1f M" % (tall / 1e6))
     return 0
 
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the real program's frames while shells fly: a new game of two tanks on a 1280 x 1024
-// window, the cannon raised and fired, then N frames through Program::drawFrame with the menu
-// bar and the status panel. Counting instructions under callgrind, only measuredFrame counts.
+// Draws the real program's frames while shells fly: a new game of two tanks on a window of
+// W x H (1280 x 1024 unless told), the cannon raised and fired, then N frames through
+// Program::drawFrame with the menu bar and the status panel. Counting instructions under
+// callgrind, only measuredFrame counts.
 //
-//   bench_volley [--frames N]
+//   bench_volley [--frames N] [--size WxH]
 
 #include "app/program.h"
 
@@ -51,11 +52,17 @@ void tap(Program& program, SDL_Keycode sym, int times = 1) {
 
 int main(int argc, char** argv) {
     int frames = 20;
+    int windowWidth = 1280;
+    int windowHeight = 1024;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
             frames = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc &&
+                   std::sscanf(argv[i + 1], "%dx%d", &windowWidth, &windowHeight) == 2 &&
+                   windowWidth > 0 && windowHeight > 0) {
+            ++i;
         } else {
-            std::fprintf(stderr, "usage: %s [--frames N]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--frames N] [--size WxH]\n", argv[0]);
             return 2;
         }
     }
@@ -71,7 +78,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no GL context: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_SetWindowSize(sdlWindow, 1280, 1024);
+    SDL_SetWindowSize(sdlWindow, windowWidth, windowHeight);
     program.seedRandom(1);  // the same arena every run, so that runs compare
     program.runCommand(NewGameCommand);
     drawFrames(program, 2);
