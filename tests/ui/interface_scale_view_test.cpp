@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the status panel and dialog font drawn at twice the interface size.
+// Tests of the status panel and dialog font drawn at one and a half and twice the interface size.
 #include "imgui_harness.h"
 
 #include "game/tank.h"
@@ -80,4 +80,22 @@ TEST(InterfaceScaleView, TwiceTheSizeDoublesThePanelItsButtonsAndTheDialogFont) 
     EXPECT_GE(doubled.widestSpareRoom, 0.0f);
     // The panel is whole in a window twice as wide as before, give or take rounding.
     EXPECT_NEAR(layoutRightEdge(doubled.layout), 2 * layoutRightEdge(normal.layout), 4);
+}
+
+// At one and a half times, half pixels round: each button is within a pixel of its scaled size,
+// and still no label is clipped.
+TEST(InterfaceScaleView, OneAndAHalfTimesRoundsEachButtonToAPixelAndClipsNoLabel) {
+    const DrawnPanel normal = drawPanelAt(1.0f);
+    const DrawnPanel larger = drawPanelAt(1.5f);
+
+    EXPECT_EQ(larger.windowSize.y, 1.5f * statusPanelHeight);
+    for (const PanelButtonInfo& button : panelButtons) {
+        const auto id = static_cast<std::size_t>(button.id);
+        EXPECT_NEAR(larger.layout.buttons[id].width, 1.5f * normal.layout.buttons[id].width, 1.0f)
+            << button.text;
+        EXPECT_NEAR(larger.layout.buttons[id].height, 1.5f * normal.layout.buttons[id].height, 1.0f)
+            << button.text;
+    }
+    EXPECT_GE(larger.widestSpareRoom, 0.0f);
+    EXPECT_NEAR(layoutRightEdge(larger.layout), 1.5f * layoutRightEdge(normal.layout), 4);
 }
