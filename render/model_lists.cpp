@@ -70,13 +70,17 @@ unsigned int buildTrackList(const ModelGeometry& track) {
         if (textures[i] != NoTexture) {
             glBindTexture(GL_TEXTURE_2D, textures[i]);
         }
-        // Pushed and translated as each track was drawn on its own: the same vertices.
+        // Both tracks in one batch, moved to their sides here: a matrix change between them
+        // would split the draw in two.
+        TriangleBatch both = runs[i];
+        both.vertices.clear();
         for (const float z : {trackOffsetZ, -trackOffsetZ}) {
-            glPushMatrix();
-            glTranslatef(0.0f, 0.0f, z);
-            emitTriangles(runs[i]);
-            glPopMatrix();
+            for (BatchVertex v : runs[i].vertices) {
+                v.position.z += z;
+                both.vertices.push_back(v);
+            }
         }
+        emitTriangles(both);
     }
     glEndList();
     return list;

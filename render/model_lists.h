@@ -21,7 +21,7 @@ struct TankModelLists {
 unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camouflage);
 
 // Compiles both tracks, at +trackOffsetZ and -trackOffsetZ, into a new display list: each run
-// of faces sharing a texture is drawn for both tracks under one binding of it.
+// of faces sharing a texture is one batch holding both tracks, under one binding of it.
 unsigned int buildTrackList(const ModelGeometry& track);
 
 // Builds, in order, the track list, the five hull lists, the five deck lists and the
