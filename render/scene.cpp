@@ -26,8 +26,7 @@ SceneResources::SceneResources() = default;
 
 SceneResources::~SceneResources() {
     deleteTankModelLists(lists_);
-    for (unsigned int list : {barrelList_, muzzleRingList_, filledBarrelList_,
-                              filledMuzzleRingList_, shieldBubbleList_}) {
+    for (unsigned int list : {barrelList_, muzzleRingList_, filledCannonList_, shieldBubbleList_}) {
         if (list != 0) {
             glDeleteLists(list, 1);
         }
@@ -55,8 +54,7 @@ std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLi
     // costs more than all the rest of the scene on a software renderer.
     scene->barrelList_ = compileShape(drawBarrelShape);
     scene->muzzleRingList_ = compileShape(drawMuzzleRingShape);
-    scene->filledBarrelList_ = compileShape(drawFilledBarrelShape);
-    scene->filledMuzzleRingList_ = compileShape(drawFilledMuzzleRingShape);
+    scene->filledCannonList_ = compileShape(drawFilledCannonShape);
     scene->shieldBubbleList_ = compileShape(drawShieldBubbleShape);
     tankLists = scene->lists_.variants;
     return scene;

@@ -34,17 +34,16 @@ class SceneResources {
     // muzzle ring (no texture bound inside) and the shield bubble (no colour inside).
     unsigned int barrelList() const { return barrelList_; }
     unsigned int muzzleRingList() const { return muzzleRingList_; }
-    // The same cylinders of one stack, for the filled modes (see drawFilledBarrelShape).
-    unsigned int filledBarrelList() const { return filledBarrelList_; }
-    unsigned int filledMuzzleRingList() const { return filledMuzzleRingList_; }
+    // Barrel and ring as cylinders of one stack in one list, for the filled modes (see
+    // drawFilledCannonShape).
+    unsigned int filledCannonList() const { return filledCannonList_; }
     unsigned int shieldBubbleList() const { return shieldBubbleList_; }
 
   private:
     TankModelLists lists_;
     unsigned int barrelList_ = 0;
     unsigned int muzzleRingList_ = 0;
-    unsigned int filledBarrelList_ = 0;
-    unsigned int filledMuzzleRingList_ = 0;
+    unsigned int filledCannonList_ = 0;
     unsigned int shieldBubbleList_ = 0;
     friend std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
 };

@@ -89,16 +89,16 @@ void drawMuzzleRingShape() {
 
 // Filled, a stack adds nothing: the light is directional and the viewer infinitely far, so every
 // stack of one slice has the same lit colour, and the texture's t runs evenly along the axis.
-// Each stack costs a software renderer as much as a whole tank's hull.
-void drawFilledBarrelShape() {
-    emitTriangles(cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 1));
-}
-
-void drawFilledMuzzleRingShape() {
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, static_cast<float>(barrelLength));
-    emitTriangles(cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 1));
-    glPopMatrix();
+// Each stack costs a software renderer as much as a whole tank's hull. The ring is moved to the
+// muzzle as it is compiled, so barrel and ring are one draw.
+void drawFilledCannonShape() {
+    TriangleBatch cannon = cylinderBatch(barrelRadius, barrelRadius, barrelLength, 10, 1);
+    for (BatchVertex v :
+         cylinderBatch(muzzleRingRadius, muzzleRingRadius, muzzleRingLength, 8, 1).vertices) {
+        v.position.z += static_cast<float>(barrelLength);
+        cannon.vertices.push_back(v);
+    }
+    emitTriangles(cannon);
 }
 
 void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context) {
@@ -111,8 +111,12 @@ void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& c
     }
     const SceneResources& scene = context.scene;
     const bool wireframe = context.polygonMode == PolygonMode::Wireframe;
-    glCallList(wireframe ? scene.barrelList() : scene.filledBarrelList());
-    glCallList(wireframe ? scene.muzzleRingList() : scene.filledMuzzleRingList());
+    if (wireframe) {
+        glCallList(scene.barrelList());
+        glCallList(scene.muzzleRingList());
+    } else {
+        glCallList(scene.filledCannonList());
+    }
     glPopMatrix();
 }
 

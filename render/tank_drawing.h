@@ -25,10 +25,10 @@ void drawTankBody(const Tank& tank, const TankDrawContext& context);
 void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context);
 // The cannon's two cylinders about the current origin, along +z, each one batch of GLU's
 // quad strips: a barrel 6.0 long and the wider muzzle ring at its end. The full shapes have
-// GLU's 10 and 8 stacks, which wireframe mode shows; filled, one stack looks the same.
+// GLU's 10 and 8 stacks, which wireframe mode shows; filled, one stack of each looks the same,
+// and both go in one batch.
 void drawBarrelShape();
 void drawMuzzleRingShape();
-void drawFilledBarrelShape();
-void drawFilledMuzzleRingShape();
+void drawFilledCannonShape();
 // The tank's collision box as a wire frame in world space, unlit.
 void drawTankOutline(const Tank& tank, const TankDrawContext& context);
