@@ -112,6 +112,10 @@ std::string NetworkPlay::whereSeated(int seat) const {
     return session_ != nullptr ? session_->whereSeated(seat) : std::string();
 }
 
+bool NetworkPlay::playsHere(int seat) const {
+    return session_ == nullptr || session_->isLocal(seat);
+}
+
 std::optional<WaitingBox> NetworkPlay::waitingBox() const {
     if (session_ == nullptr || session_->phase() != LockstepSession::Phase::Lobby) {
         return std::nullopt;

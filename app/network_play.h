@@ -49,6 +49,8 @@ class NetworkPlay {
     bool localTurn() const;
     bool moveLocally(const Move& move);
     std::string whereSeated(int seat) const;
+    // Whether the seat is played at this machine; every seat is, outside a network game.
+    bool playsHere(int seat) const;
 
     // The box to show while seats fill, if any.
     std::optional<WaitingBox> waitingBox() const;

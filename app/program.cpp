@@ -552,7 +552,9 @@ void Program::givePadsAsChosen() {
 }
 
 void Program::openControllers() {
-    ControllersDialog dialog(world_);
+    // A controller here can move only this machine's seats.
+    ControllersDialog dialog(
+        world_, [this](const Player& player) { return net_.playsHere(seatOf(world_, &player)); });
     for (int slot = 0; slot < Gamepads::slotCount; ++slot) {
         if (const std::optional<PadOwner> owner = pads_.owner(slot)) {
             dialog.giveTo(slot, owner->team, owner->player);

@@ -4,11 +4,12 @@
 
 #include "game/world.h"
 
-ControllersDialog::ControllersDialog(const GameWorld& world) {
+ControllersDialog::ControllersDialog(const GameWorld& world,
+                                     const std::function<bool(const Player&)>& playsHere) {
     holders_.fill(-1);
     for (const Team* team : {&world.teamA, &world.teamB}) {
         for (const Player* p = team->firstPlayer; p != nullptr; p = p->next) {
-            if (p->control == PlayerControl::Person) {
+            if (p->control == PlayerControl::Person && (!playsHere || playsHere(*p))) {
                 people_.push_back({team->index, p->number, p->name});
             }
         }

@@ -6,10 +6,12 @@
 #include "game/setup_dialogs.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 class GameWorld;
+class Player;
 
 // A person a controller may be given to, by team index and player number, with the name shown.
 struct PadHolder {
@@ -28,8 +30,10 @@ class ControllersDialog {
     static constexpr const char* connectedText = "connected";
     static constexpr const char* unpluggedText = "not connected";
 
-    // The people of the world's game, team A's first; computer players take no controller.
-    explicit ControllersDialog(const GameWorld& world);
+    // The people of the world's game who play at this machine (`playsHere`, all when empty),
+    // team A's first; computer players and people at other machines take no controller here.
+    explicit ControllersDialog(const GameWorld& world,
+                               const std::function<bool(const Player&)>& playsHere = {});
 
     const std::vector<PadHolder>& people() const { return people_; }
     // Who holds the slot: an index into people(), or -1 for whoever has the turn.

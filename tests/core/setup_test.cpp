@@ -76,7 +76,8 @@ TEST(PlayerDialogChoice, EachControllerGoesToOnePersonAtMost) {
 }
 
 // The Options menu's list: the people of the game (no computer), each slot given to one of them
-// or to whoever has the turn; what is not among them changes nothing or falls to whoever.
+// or to whoever has the turn; what is not among them changes nothing or falls to whoever. People
+// at other machines are left out.
 TEST(ControllersDialogHolders, ListThePeopleAndKeepEachSlotInRange) {
     GameWorld world;
     RecordingHost host;
@@ -96,6 +97,11 @@ TEST(ControllersDialogHolders, ListThePeopleAndKeepEachSlotInRange) {
     EXPECT_EQ(dialog.holder(0), -1);
     dialog.giveTo(3, 0, world.teamA.firstPlayer->number);  // the computer's: to whoever
     EXPECT_EQ(dialog.holder(3), -1);
+    // A person at another machine is not listed either.
+    world.teamA.firstPlayer->control = PlayerControl::Person;
+    const ControllersDialog here(world, [&](const Player& p) { return &p != &person; });
+    ASSERT_EQ(here.people().size(), 1u);
+    EXPECT_EQ(here.people()[0].name, std::string(world.teamA.firstPlayer->name));
 }
 
 // On a floor with room for one tank every attempt lands on (13, 0). One budget of 5000
