@@ -98,7 +98,7 @@ void renderLists(const ImDrawData& data, int first, int last) {
 
 }  // namespace
 
-void OpaqueLayerCache::render(const std::vector<OpaqueFill>& fills, ImDrawData& data) {
+void OpaqueLayerCache::render(const std::vector<OpaqueFill>& fills, const ImDrawData& data) {
     reused_ = false;
     const ImVec2 scale = data.FramebufferScale;
     const int width = static_cast<int>(data.DisplaySize.x * scale.x);

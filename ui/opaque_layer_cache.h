@@ -15,7 +15,7 @@ class OpaqueLayerCache {
   public:
     // Paints the fills, then renders `data` over them, as ImGui's OpenGL2 backend does; GL
     // state is left as it was.
-    void render(const std::vector<OpaqueFill>& fills, ImDrawData& data);
+    void render(const std::vector<OpaqueFill>& fills, const ImDrawData& data);
     // Lets the kept pixels go: the next frame draws the layer afresh.
     void release();
     // Whether the last render showed kept pixels instead of drawing the layer.
