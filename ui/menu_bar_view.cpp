@@ -125,9 +125,9 @@ int drawMenuBarView(const MenuModel& menu, MenuKeyboard& keys, float& height,
     ImRect bar = window.MenuBarRect();
     bar.ClipWith(window.Rect());
     const float border = window.WindowBorderSize;
-    fills.push_back({window.Rect().Min, window.Rect().Max, windowBg});
-    fills.push_back(
-        {ImVec2(bar.Min.x + border, bar.Min.y), ImVec2(bar.Max.x - border, bar.Max.y), barBg});
+    fills.push_back({window.Rect().Min, window.Rect().Max, windowBg, window.DrawList});
+    fills.push_back({ImVec2(bar.Min.x + border, bar.Min.y), ImVec2(bar.Max.x - border, bar.Max.y),
+                     barBg, window.DrawList});
     MenuDrawing drawing{keys, keys.keyboardDriven(), keys.showMnemonics(), {}, 0};
     drawItems(menu.dropDowns(), 0, keys.keyboardDriven(), drawing);
     height = ImGui::GetWindowSize().y;

@@ -80,7 +80,7 @@ int drawStatusPanelView(const StatusReadouts& readouts, bool buttonsEnabled, con
     fills.push_back({ImGui::GetWindowPos(),
                      ImVec2(ImGui::GetWindowPos().x + ImGui::GetWindowSize().x,
                             ImGui::GetWindowPos().y + ImGui::GetWindowSize().y),
-                     ImGui::GetColorU32(panelGrey)});
+                     ImGui::GetColorU32(panelGrey), ImGui::GetWindowDrawList()});
     ImGui::PopStyleVar(3);
     ImGui::PopStyleColor();
 

@@ -9,6 +9,7 @@
 #include "render/texture_table.h"
 #include "resources/asset_catalog.h"
 #include "ui/key_tap_latch.h"
+#include "ui/opaque_layer_cache.h"
 #include "ui/views.h"
 
 #include <SDL.h>
@@ -97,38 +98,6 @@ void feedKey(int scancode, bool down) {
     io.KeySuper = either(SDL_SCANCODE_LGUI, SDL_SCANCODE_RGUI);
 }
 
-// Clears each fill's pixels (to whole pixels, as ImGui's filled rectangles cover them) to its
-// colour with the scissor, leaving GL state as it was.
-void clearOpaqueFills(const std::vector<OpaqueFill>& fills) {
-    if (fills.empty()) {
-        return;
-    }
-    const ImGuiIO& io = ImGui::GetIO();
-    const ImVec2 scale = io.DisplayFramebufferScale;
-    const int framebufferHeight = static_cast<int>(io.DisplaySize.y * scale.y);
-    // A filled rectangle covers the pixels whose centres lie inside it.
-    const auto pixel = [](float edge) { return static_cast<int>(std::ceil(edge - 0.5f)); };
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
-    glEnable(GL_SCISSOR_TEST);
-    for (const OpaqueFill& fill : fills) {
-        const int x0 = pixel(fill.min.x * scale.x);
-        const int x1 = pixel(fill.max.x * scale.x);
-        const int y0 = pixel(fill.min.y * scale.y);
-        const int y1 = pixel(fill.max.y * scale.y);
-        if (x1 <= x0 || y1 <= y0 || (fill.colour >> IM_COL32_A_SHIFT & 0xFF) != 0xFF) {
-            continue;
-        }
-        glScissor(x0, framebufferHeight - y1, x1 - x0, y1 - y0);
-        const auto channel = [&fill](int shift) {
-            return static_cast<float>(fill.colour >> shift & 0xFF) / 255.0f;
-        };
-        glClearColor(channel(IM_COL32_R_SHIFT), channel(IM_COL32_G_SHIFT),
-                     channel(IM_COL32_B_SHIFT), 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    glPopAttrib();
-}
-
 }  // namespace
 
 struct Ui::Impl {
@@ -168,8 +137,10 @@ struct Ui::Impl {
     // never saw the pointer move. The events always carry it.
     std::optional<ImVec2> pointer;
     bool pointerLeft = false;
-    // The opaque backgrounds of this frame's menu bar and panel, cleared before ImGui renders.
+    // The opaque backgrounds of this frame's menu bar and panel, painted before ImGui renders.
     std::vector<OpaqueFill> fills;
+    // The menu bar's and panel's pixels as last drawn.
+    OpaqueLayerCache layer;
 };
 
 Ui::Ui() : impl_(std::make_unique<Impl>()) {}
@@ -229,6 +200,7 @@ void Ui::setInterfaceScale(float scale) {
     // Fonts are rasterised at the new size rather than stretched, so they stay sharp.
     ImFontAtlas& atlas = *ImGui::GetIO().Fonts;
     if (impl_->glBackend) {
+        impl_->layer.release();  // the new font texture may reuse the old one's name
         ImGui_ImplOpenGL2_DestroyFontsTexture();
     }
     atlas.Clear();
@@ -433,8 +405,7 @@ bool Ui::padHeld() const {
 
 void Ui::endFrame() {
     ImGui::Render();
-    clearOpaqueFills(impl_->fills);
-    ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    impl_->layer.render(impl_->fills, *ImGui::GetDrawData());
     // This frame saw the quick taps down; the next one sees them up.
     for (const int key : impl_->keyLatch.releaseHeld()) {
         feedKey(key, false);
@@ -467,6 +438,10 @@ bool Ui::pressMenuKey(Key key) {
 
 bool Ui::menuOpen() const {
     return impl_->menuKeys.active();
+}
+
+bool Ui::reusedOpaqueLayer() const {
+    return impl_->layer.reusedLastFrame();
 }
 
 int Ui::menuBarHeight() const {

@@ -100,6 +100,9 @@ class Ui {
     bool padHeld() const;
     // Pixels the menu bar covers; the client area (3-D view and panel) is the window below it.
     int menuBarHeight() const;
+    // Whether the last frame showed the menu bar's and panel's kept pixels, their drawing
+    // unchanged, instead of drawing them again.
+    bool reusedOpaqueLayer() const;
 
     // The status panel in `rect` (use placeStatusPanel on the client area). Returns the id of
     // the button clicked in this frame (a PanelButtonId) or 0; with buttonsEnabled false every

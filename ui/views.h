@@ -54,12 +54,13 @@ void drawTurnBannerView(const std::string& text, const PanelRect& view, const Pa
 
 // A rectangle of a window's background that ImGui would fill with one opaque colour, in ImGui's
 // coordinates. The menu bar and the panel leave such fills out of the draw data (a blended fill
-// of every pixel costs a software renderer dearly) and list them here; the frame clears them
-// with the scissor before ImGui renders the rest over them.
+// of every pixel costs a software renderer dearly) and list them here; the frame paints them
+// before ImGui renders the rest over them.
 struct OpaqueFill {
     ImVec2 min;
     ImVec2 max;
     ImU32 colour;
+    const ImDrawList* owner = nullptr;  // the window's list, drawn over the fill
 };
 
 // The status panel window, its grey background listed in `fills`. Returns the clicked button's

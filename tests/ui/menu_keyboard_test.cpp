@@ -94,7 +94,7 @@ TEST(MenuBarView, OpensExactlyTheMenusTheKeysChose) {
     MenuModel menu;
     MenuKeyboard keys;
     float height = 0.0f;
-    std::vector<OpaqueFill> fills;  // cleared by the real frame; nothing here
+    std::vector<OpaqueFill> fills;  // painted by the real frame; nothing here
     const struct {
         const char* keys;
         std::vector<int> open;

@@ -969,29 +969,52 @@ TEST(OddDataFiles, EachIsNamedOnceAndTheGameGoesOn) {
     fs::remove_all(scratch);
 }
 
-// The menu bar and the status panel are opaque: in a game with shells in flight every pixel of
-// both, stacked in data/menu_bar_and_panel.png, is exactly as reviewed, whatever the 3-D view
-// behind them draws. KRELLMONT_UPDATE_GOLDEN=1 rewrites the picture.
-TEST_F(ProgramWindow, MenuBarAndPanelPixelsStayAsReviewedInAVolley) {
-    program.runCommand(NewGameCommand);
-    frames(2);
-    for (int dialog = 0; dialog < 8 && program.world().setupInProgress; ++dialog)
-        key(SDLK_RETURN);
-    ASSERT_NE(program.world().currentTank(), nullptr);
-    key(SDLK_RETURN);  // fire: the buttons go grey over the panel
-    ASSERT_TRUE(program.world().shotInProgress);
-    const int bar = program.ui().menuBarHeight();
-    const int panel = 80;
-    ASSERT_GT(bar, 0);
-    ASSERT_GT(shownHeight, bar + panel);
-    std::vector<unsigned char> now;  // top row first, as the picture file holds them
+// The menu bar's and the status panel's rows of the last frame shown, top row first.
+std::vector<unsigned char> barAndPanelRows(int bar, int panel) {
+    std::vector<unsigned char> rows;
     for (int y = 0; y < shownHeight; ++y) {
         if (y < bar || y >= shownHeight - panel) {
             const auto row =
                 shownFrame.begin() + std::ptrdiff_t(shownHeight - 1 - y) * shownWidth * 3;
-            now.insert(now.end(), row, row + shownWidth * 3);
+            rows.insert(rows.end(), row, row + shownWidth * 3);
         }
     }
+    return rows;
+}
+
+struct VolleyWindow : ProgramWindow {
+    static constexpr int panel = 80;
+    int bar = 0;
+
+    // A new game with its default players, the first tank's shot fired.
+    void fire() {
+        program.runCommand(NewGameCommand);
+        frames(2);
+        for (int dialog = 0; dialog < 8 && program.world().setupInProgress; ++dialog)
+            key(SDLK_RETURN);
+        ASSERT_NE(program.world().currentTank(), nullptr);
+        key(SDLK_RETURN);  // fire: the buttons go grey over the panel
+        ASSERT_TRUE(program.world().shotInProgress);
+        bar = program.ui().menuBarHeight();
+        ASSERT_GT(bar, 0);
+        ASSERT_GT(shownHeight, bar + panel);
+    }
+    // Frames of the volley in which the menu bar and the panel are shown from kept pixels.
+    void keptFrames() {
+        frames(3);
+        ASSERT_TRUE(program.world().shotInProgress);
+        EXPECT_TRUE(program.ui().reusedOpaqueLayer());
+    }
+    std::vector<unsigned char> rows() const { return barAndPanelRows(bar, panel); }
+};
+
+// The menu bar and the status panel are opaque: in a game with shells in flight every pixel of
+// both, stacked in data/menu_bar_and_panel.png, is exactly as reviewed, whatever the 3-D view
+// behind them draws, whether drawn afresh or shown again as kept. KRELLMONT_UPDATE_GOLDEN=1
+// rewrites the picture.
+TEST_F(VolleyWindow, MenuBarAndPanelPixelsStayAsReviewedInAVolley) {
+    fire();
+    std::vector<unsigned char> now = rows();
     const int rows = bar + panel;
     const std::string path = KRELLMONT_WINDOW_TEST_DATA "/menu_bar_and_panel.png";
     if (const char* update = std::getenv("KRELLMONT_UPDATE_GOLDEN"); update && *update == '1')
@@ -1000,10 +1023,36 @@ TEST_F(ProgramWindow, MenuBarAndPanelPixelsStayAsReviewedInAVolley) {
     const std::unique_ptr<unsigned char, void (*)(void*)> reviewed(
         stbi_load(path.c_str(), &width, &height, &channels, 3), std::free);
     ASSERT_TRUE(reviewed && width == shownWidth && height == rows) << path;
-    int differing = 0;
-    for (std::size_t i = 0; i < now.size(); ++i)
-        differing += now[i] != reviewed.get()[i];
-    EXPECT_EQ(differing, 0);
+    const auto differing = [&reviewed](const std::vector<unsigned char>& shown) {
+        int count = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            count += shown[i] != reviewed.get()[i];
+        return count;
+    };
+    EXPECT_EQ(differing(now), 0);
+    keptFrames();
+    EXPECT_EQ(differing(this->rows()), 0) << "shown from kept pixels";
+}
+
+// Kept pixels give way as soon as what the menu bar or the panel draws changes: a title under
+// the pointer, and the readouts of the next turn.
+TEST_F(VolleyWindow, KeptMenuBarAndPanelFollowHoverAndReadouts) {
+    fire();
+    keptFrames();
+    const std::vector<unsigned char> kept = rows();
+    pointAt(15, bar / 2);  // over the first menu title
+    EXPECT_TRUE(rows() != kept) << "the title under the pointer lights up";
+    pointAt(400, 300);
+    keptFrames();
+    EXPECT_TRUE(rows() == kept) << "and goes out again";
+    for (int frame = 0; frame < 2000 && program.world().shotInProgress; ++frame)
+        frames();
+    ASSERT_FALSE(program.world().shotInProgress);
+    frames(3);
+    const std::vector<unsigned char> next = rows();
+    EXPECT_FALSE(std::equal(next.begin() + std::ptrdiff_t(bar) * shownWidth * 3, next.end(),
+                            kept.begin() + std::ptrdiff_t(bar) * shownWidth * 3))
+        << "the panel shows the next turn";
 }
 
 }  // namespace
