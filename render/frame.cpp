@@ -10,6 +10,7 @@
 #include "render/scene_objects.h"
 #include "render/shell_drawing.h"
 #include "render/tank_drawing.h"
+#include "render/texture_table.h"
 
 #include <GL/gl.h>
 
@@ -58,9 +59,12 @@ void renderFrame(const GameWorld& world, const SceneResources& scene, const Fram
     // a face has the same lit colour: flat shading draws the same pixels without interpolating a
     // colour across most of the window.
     glShadeModel(GL_FLAT);
-    drawFloor(world.arena);
+    // Near to far where it is cheap to: pixels the walls cover are then not shaded for the floor
+    // as well. The walls wear the floor's picture.
+    glBindTexture(GL_TEXTURE_2D, FloorTexture);
     drawDividerBox(world.arena);
     drawBarrierBox(world.arena);
+    drawFloor(world.arena);
     glShadeModel(GL_SMOOTH);
 
     const TankDrawContext tanks{scene, view.polygonMode, world.currentTank()};

@@ -12,9 +12,10 @@ constexpr float floorTextureRepeats = 10.0f;
 constexpr std::array<int, 4> floorOrder{0, 1, 2, 3};
 constexpr Vec3 floorNormal{0.0f, 1.0f, 0.0f};
 
-// The floor square, with the floor texture bound (and left bound for the walls).
+// The floor square, with the floor texture bound.
 void drawFloor(const Arena& arena);
-// The two walls, face by face; they bind no texture of their own.
+// The two walls, face by face; they bind no texture of their own and wear the floor's, bound
+// before them.
 void drawDividerBox(const Arena& arena);
 void drawBarrierBox(const Arena& arena);
 void drawSceneBox(const SceneBox& box);
