@@ -55,11 +55,7 @@ bool drawControllersDialogView(ControllersDialog& dialog, unsigned serial, bool&
 
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float buttonWidth = interfacePixels(75.0f);
-    const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
-    const float available = ImGui::GetContentRegionAvail().x;
-    if (available > row) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - row);
-    }
+    placeTwoButtons(buttonWidth, 1.0f);
     const bool focused = dialogFocused();
     if (okButtonPressed(buttonWidth)) {
         accepted = true;

@@ -17,6 +17,14 @@ bool beginDialog(const std::string& title, const char* kind, unsigned serial, bo
         id.c_str(), closeBox, ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
 }
 
+void placeTwoButtons(float width, float share) {
+    const float row = width * 2.0f + ImGui::GetStyle().ItemSpacing.x;
+    const float available = ImGui::GetContentRegionAvail().x;
+    if (available > row) {
+        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (available - row) * share);
+    }
+}
+
 bool okButtonPressed(float width) {
     const bool focused = dialogFocused();
     const bool clicked = ImGui::Button("OK", ImVec2(width, 0.0f));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every modal dialog's view shares: opening its popup, its OK and keeping the keyboard
-// on its text fields; dialog_frame.cpp has the bodies.
+// What every modal dialog's view shares: opening its popup, placing and pressing its OK, and
+// keeping the keyboard on its text fields; dialog_frame.cpp has the bodies.
 #pragma once
 
 #include <string>
@@ -9,6 +9,10 @@
 // behind "###" carries the serial, so a following dialog with the same title opens afresh.
 // closeBox null: no close box. Returns false when the popup is not shown this frame.
 bool beginDialog(const std::string& title, const char* kind, unsigned serial, bool* closeBox);
+
+// Moves the cursor so that two buttons of `width` side by side end at the right edge of the line
+// (`share` 1) or stand in its middle (0.5); where the line is narrower they start at its left.
+void placeTwoButtons(float width, float share);
 
 // The dialog's own OK: the button, or Enter while the dialog (not a box over it) has focus.
 bool okButtonPressed(float width);

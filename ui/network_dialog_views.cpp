@@ -30,11 +30,7 @@ void field(const char* label, const char* id, std::string& value, std::size_t ca
 NetworkChoice buttons(const char* accept, const char* cancel, bool acceptEnabled,
                       const OkAction& ok) {
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float row = buttonWidth() * 2.0f + ImGui::GetStyle().ItemSpacing.x;
-    const float available = ImGui::GetContentRegionAvail().x;
-    if (available > row) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + available - row);
-    }
+    placeTwoButtons(buttonWidth(), 1.0f);
     const bool focused = dialogFocused();
     NetworkChoice choice = NetworkChoice::None;
     ImGui::BeginDisabled(!acceptEnabled);

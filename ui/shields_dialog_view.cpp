@@ -38,11 +38,7 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
 
     ImGui::Dummy(ImVec2(0.0f, 6.0f));
     const float buttonWidth = interfacePixels(75.0f);
-    const float row = buttonWidth * 2.0f + ImGui::GetStyle().ItemSpacing.x;
-    const float available = ImGui::GetContentRegionAvail().x;
-    if (available > row) {
-        ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (available - row) * 0.5f);
-    }
+    placeTwoButtons(buttonWidth, 0.5f);
     const bool focused = dialogFocused();
     if (okButtonPressed(buttonWidth)) {
         dialog.pressOk();
