@@ -53,18 +53,10 @@ bool drawControllersDialogView(ControllersDialog& dialog, unsigned serial, bool&
         ImGui::PopID();
     }
 
-    ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = interfacePixels(75.0f);
-    placeTwoButtons(buttonWidth, 1.0f);
-    const bool focused = dialogFocused();
-    if (okButtonPressed(buttonWidth)) {
-        accepted = true;
-        open = false;
-    }
-    ImGui::SameLine();
-    if (open &&
-        (ImGui::Button("Cancel", ImVec2(buttonWidth, 0.0f)) || (focused && escapePressed()))) {
-        open = false;
+    if (open) {
+        const OkCancel answer = okCancelButtons(interfacePixels(75.0f), 1.0f);
+        accepted = answer == OkCancel::Ok;
+        open = answer == OkCancel::None;
     }
     if (!open) {
         ImGui::CloseCurrentPopup();

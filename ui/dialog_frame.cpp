@@ -31,6 +31,20 @@ bool okButtonPressed(float width) {
     return clicked || (focused && enterPressed());
 }
 
+OkCancel okCancelButtons(float width, float share) {
+    ImGui::Dummy(ImVec2(0.0f, 6.0f));
+    placeTwoButtons(width, share);
+    const bool focused = dialogFocused();
+    if (okButtonPressed(width)) {
+        return OkCancel::Ok;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Cancel", ImVec2(width, 0.0f)) || (focused && escapePressed())) {
+        return OkCancel::Cancel;
+    }
+    return OkCancel::None;
+}
+
 int fieldToFocus() {
     ImGuiStorage* storage = ImGui::GetStateStorage();
     const ImGuiID blockedKey = ImGui::GetID("##blockedByBox");

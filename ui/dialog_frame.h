@@ -17,6 +17,12 @@ void placeTwoButtons(float width, float share);
 // The dialog's own OK: the button, or Enter while the dialog (not a box over it) has focus.
 bool okButtonPressed(float width);
 
+// What the OK and Cancel row of a dialog answered this frame.
+enum class OkCancel { None, Ok, Cancel };
+// OK (or Enter) and Cancel (or Escape), each `width` wide, placed as placeTwoButtons does, after a
+// little space. Cancel is neither drawn nor read in the frame OK was pressed.
+OkCancel okCancelButtons(float width, float share);
+
 // Keeps the keyboard with the dialog's text fields: the field to focus in this frame, or -1.
 // On opening that is field 0; when a box stacked over the dialog has closed, it is the field
 // that had the keyboard before. Call once per frame inside the dialog, before its fields, and

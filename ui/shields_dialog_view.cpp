@@ -36,19 +36,19 @@ bool drawShieldsDialogView(ShieldsDialog& dialog, unsigned serial, const ModalCo
     }
     ImGui::EndChild();
 
-    ImGui::Dummy(ImVec2(0.0f, 6.0f));
-    const float buttonWidth = interfacePixels(75.0f);
-    placeTwoButtons(buttonWidth, 0.5f);
-    const bool focused = dialogFocused();
-    if (okButtonPressed(buttonWidth)) {
-        dialog.pressOk();
-        open = false;
-    }
-    ImGui::SameLine();
-    if (open &&
-        (ImGui::Button("Cancel", ImVec2(buttonWidth, 0.0f)) || (focused && escapePressed()))) {
-        dialog.pressCancel();
-        open = false;
+    if (open) {
+        switch (okCancelButtons(interfacePixels(75.0f), 0.5f)) {
+            case OkCancel::Ok:
+                dialog.pressOk();
+                open = false;
+                break;
+            case OkCancel::Cancel:
+                dialog.pressCancel();
+                open = false;
+                break;
+            case OkCancel::None:
+                break;
+        }
     }
     if (!open) {
         ImGui::CloseCurrentPopup();
