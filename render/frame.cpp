@@ -9,27 +9,25 @@
 #include "render/scene.h"
 #include "render/scene_objects.h"
 #include "render/shell_drawing.h"
+#include "render/shield_drawing.h"
 #include "render/tank_drawing.h"
+#include "render/tank_order.h"
 #include "render/texture_table.h"
 
 #include <GL/gl.h>
 
 namespace {
 
-void drawShells(const SeenShells& shells, PolygonMode mode) {
-    glPushMatrix();
-    glPushAttrib(GL_LIGHTING_BIT);
-    texturingOff(mode);
-    glMaterialfv(GL_FRONT, GL_EMISSION, lighting::shellGlow.data());
-    for (int i = 0; i < shells.count; ++i) {
-        drawShellInFlight(shells.shells[i], mode);
-    }
-    texturingOn(mode);
-    // Mesa's glPopAttrib does not bring material colours back, so the glow would
-    // redden the whole next frame; put the emission back by hand.
-    glMaterialfv(GL_FRONT, GL_EMISSION, lighting::materialEmission.data());
-    glPopAttrib();
-    glPopMatrix();
+// Unlit lines over everything else: a tank's outline has always been drawn over its own bubble.
+void drawOutlines(const TankDrawOrder& tanks, const SeenShells& shells,
+                  const TankDrawContext& context) {
+    lightingOff(context.polygonMode);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    drawTankOutlines(tanks, context);
+    drawShellOutlines(shells);
+    glPolygonMode(GL_FRONT_AND_BACK,
+                  context.polygonMode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
+    lightingOn(context.polygonMode);
 }
 
 }  // namespace
@@ -67,18 +65,19 @@ void renderFrame(const GameWorld& world, const SceneResources& scene, const Fram
     drawFloor(world.arena);
     glShadeModel(GL_SMOOTH);
 
-    const TankDrawContext tanks{scene, view.polygonMode, world.currentTank()};
-    drawTeamTanks(world.teamA, tanks);
-    drawTeamTanks(world.teamB, tanks);
-
+    // Opaque things first, then the bubbles that blend over them, then the lines.
+    const TankDrawContext context{scene, view.polygonMode, world.currentTank()};
+    const TankDrawOrder tanks = orderTankDraws(world.teamA, world.teamB);
+    drawTankBodies(tanks, context);
     if (world.teamA.prize) {
         drawPrize(*world.teamA.prize);
     }
     if (world.teamB.prize) {
         drawPrize(*world.teamB.prize);
     }
-
-    drawShells(shells, view.polygonMode);
+    drawShellSpheres(shells, scene.shellList(), view.polygonMode);
+    drawShieldBubbles(tanks, context);
+    drawOutlines(tanks, shells, context);
 
     glPopMatrix();
     glPopAttrib();

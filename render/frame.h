@@ -22,7 +22,8 @@ struct FrameView {
 };
 
 // Draws one frame of the 3-D scene into the back buffer: floor, walls, both teams' tanks,
-// the prizes, then the shells the rules' last tick left to be seen, in the rows shown. It reads
+// the prizes and the shells the rules' last tick left to be seen, then the shield bubbles and
+// the outlines over them, in the rows shown. It reads
 // the world and never changes it. Every GL state change made while drawing is undone before it
 // returns. Presenting the buffer is the caller's job.
 void renderFrame(const GameWorld& world, const SceneResources& scene, const FrameView& view,

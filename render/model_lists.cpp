@@ -52,38 +52,36 @@ unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camoufl
     return list;
 }
 
-unsigned int buildTrackList(const ModelGeometry& track) {
-    // Each texture switch costs a software renderer more than the faces drawn with it, and the
-    // two tracks never cover each other at equal depth: they can share every binding.
-    std::vector<TriangleBatch> runs;
+std::array<TrackRun, trackRunCount> buildTrackRuns(const ModelGeometry& track) {
+    // The two tracks never cover each other at equal depth, so each texture's faces of both
+    // can be one batch; every tank's tracks then share each binding.
+    std::vector<TriangleBatch> batches;
     std::vector<TextureName> textures;
     for (const ModelFace& face : track.faces) {
-        if (runs.empty() || (face.texture != NoTexture && face.texture != textures.back())) {
-            runs.emplace_back();
+        if (batches.empty() || (face.texture != NoTexture && face.texture != textures.back())) {
+            batches.emplace_back();
             textures.push_back(face.texture);
         }
-        addModelFace(runs.back(), track, face);
+        addModelFace(batches.back(), track, face);
     }
-    const unsigned int list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        if (textures[i] != NoTexture) {
-            glBindTexture(GL_TEXTURE_2D, textures[i]);
-        }
-        // Both tracks in one batch, moved to their sides here: a matrix change between them
-        // would split the draw in two.
-        TriangleBatch both = runs[i];
+    std::array<TrackRun, trackRunCount> runs{};
+    for (std::size_t i = 0; i < batches.size() && i < runs.size(); ++i) {
+        // Moved to their sides here: a matrix change between them would split the draw in two.
+        TriangleBatch both = batches[i];
         both.vertices.clear();
         for (const float z : {trackOffsetZ, -trackOffsetZ}) {
-            for (BatchVertex v : runs[i].vertices) {
+            for (BatchVertex v : batches[i].vertices) {
                 v.position.z += z;
                 both.vertices.push_back(v);
             }
         }
+        runs[i].texture = textures[i];
+        runs[i].list = glGenLists(1);
+        glNewList(runs[i].list, GL_COMPILE);
         emitTriangles(both);
+        glEndList();
     }
-    glEndList();
-    return list;
+    return runs;
 }
 
 TankModelLists buildTankModelLists() {
@@ -93,7 +91,7 @@ TankModelLists buildTankModelLists() {
     const ModelGeometry turret = turretGeometry();
 
     TankModelLists lists;
-    lists.trackList = buildTrackList(track);
+    lists.trackRuns = buildTrackRuns(track);
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
         lists.variants.hullLists[i] =
             buildDisplayList(hull, textureForCamouflage(camouflages[i].id));
@@ -115,7 +113,9 @@ void deleteTankModelLists(const TankModelLists& lists) {
             glDeleteLists(list, 1);
         }
     };
-    drop(lists.trackList);
+    for (const TrackRun& run : lists.trackRuns) {
+        drop(run.list);
+    }
     for (std::size_t i = 0; i < camouflages.size(); ++i) {
         drop(lists.variants.hullLists[i]);
         drop(lists.variants.deckLists[i]);

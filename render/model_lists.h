@@ -8,10 +8,20 @@
 
 #include <array>
 
-// Every display list of the tank models: one list of both tracks shared by all tanks and, per
+// One texture's faces of both tracks, compiled without the binding: every tank's tracks are
+// drawn under one binding of each texture.
+struct TrackRun {
+    unsigned int list = 0;
+    TextureName texture = NoTexture;
+};
+
+// The track's faces fall into this many runs of one texture each.
+constexpr std::size_t trackRunCount = 4;
+
+// Every display list of the tank models: the track's runs, shared by all tanks, and, per
 // camouflage, a hull, deck and turret list.
 struct TankModelLists {
-    unsigned int trackList = 0;
+    std::array<TrackRun, trackRunCount> trackRuns{};
     TankListTable variants;
 };
 
@@ -20,11 +30,11 @@ struct TankModelLists {
 // (unless NoTexture) and each face's own texture where set.
 unsigned int buildDisplayList(const ModelGeometry& geometry, TextureName camouflage);
 
-// Compiles both tracks, at +trackOffsetZ and -trackOffsetZ, into a new display list: each run
-// of faces sharing a texture is one batch holding both tracks, under one binding of it.
-unsigned int buildTrackList(const ModelGeometry& track);
+// Compiles both tracks, at +trackOffsetZ and -trackOffsetZ, into one display list per run of
+// faces sharing a texture, in face order; each list is one batch holding both tracks.
+std::array<TrackRun, trackRunCount> buildTrackRuns(const ModelGeometry& track);
 
-// Builds, in order, the track list, the five hull lists, the five deck lists and the
+// Builds, in order, the track runs, the five hull lists, the five deck lists and the
 // five turret lists. Needs a current GL context.
 TankModelLists buildTankModelLists();
 void deleteTankModelLists(const TankModelLists& lists);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's one-time GL set-up: state, textures, tank lists and the compiled
-// cannon and bubble shapes; and their release.
+// cannon, bubble and shell shapes; and their release.
 #include "render/scene.h"
 
 #include "render/lighting.h"
+#include "render/shell_drawing.h"
 #include "render/shield_drawing.h"
 #include "render/tank_drawing.h"
 #include "render/textures.h"
@@ -26,7 +27,8 @@ SceneResources::SceneResources() = default;
 
 SceneResources::~SceneResources() {
     deleteTankModelLists(lists_);
-    for (unsigned int list : {barrelList_, muzzleRingList_, filledCannonList_, shieldBubbleList_}) {
+    for (unsigned int list : {barrelList_, muzzleRingList_, filledCannonList_, shieldBubbleList_,
+                              coarseShieldBubbleList_, shellList_}) {
         if (list != 0) {
             glDeleteLists(list, 1);
         }
@@ -50,12 +52,14 @@ std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLi
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
     scene->lists_ = buildTankModelLists();
-    // Dozens of cannons and several bubbles a frame: emitting their shapes afresh each time
-    // costs more than all the rest of the scene on a software renderer.
+    // Dozens of cannons and several bubbles and shells a frame: emitting their shapes afresh
+    // each time costs more than all the rest of the scene on a software renderer.
     scene->barrelList_ = compileShape(drawBarrelShape);
     scene->muzzleRingList_ = compileShape(drawMuzzleRingShape);
     scene->filledCannonList_ = compileShape(drawFilledCannonShape);
     scene->shieldBubbleList_ = compileShape(drawShieldBubbleShape);
+    scene->coarseShieldBubbleList_ = compileShape(drawCoarseShieldBubbleShape);
+    scene->shellList_ = compileShape(drawShell);
     tankLists = scene->lists_.variants;
     return scene;
 }

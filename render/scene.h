@@ -30,14 +30,17 @@ class SceneResources {
     SceneResources& operator=(const SceneResources&) = delete;
 
     const TankModelLists& modelLists() const { return lists_; }
-    // The quadric shapes drawn many times a frame, compiled once: a cannon's barrel and
-    // muzzle ring (no texture bound inside) and the shield bubble (no colour inside).
+    // The shapes drawn many times a frame, compiled once: a cannon's barrel and muzzle ring (no
+    // texture bound inside), the shield bubble, fine and coarse (no colour inside), and the
+    // shell's red sphere.
     unsigned int barrelList() const { return barrelList_; }
     unsigned int muzzleRingList() const { return muzzleRingList_; }
     // Barrel and ring as cylinders of one stack in one list, for the filled modes (see
     // drawFilledCannonShape).
     unsigned int filledCannonList() const { return filledCannonList_; }
     unsigned int shieldBubbleList() const { return shieldBubbleList_; }
+    unsigned int coarseShieldBubbleList() const { return coarseShieldBubbleList_; }
+    unsigned int shellList() const { return shellList_; }
 
   private:
     TankModelLists lists_;
@@ -45,6 +48,8 @@ class SceneResources {
     unsigned int muzzleRingList_ = 0;
     unsigned int filledCannonList_ = 0;
     unsigned int shieldBubbleList_ = 0;
+    unsigned int coarseShieldBubbleList_ = 0;
+    unsigned int shellList_ = 0;
     friend std::unique_ptr<SceneResources> setupScene(GameHost& host, TankListTable& tankLists);
 };
 

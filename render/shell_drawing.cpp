@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shell's sphere as triangle strips, its wire box, and a shell drawn where it flies.
+// The shell's sphere as triangle strips, its wire box, and the shells drawn where they fly.
 #include "render/shell_drawing.h"
 
 #include "render/lighting.h"
@@ -47,28 +47,35 @@ void drawShell() {
     drawSphere(Shell::radius, shellSlices, shellStacks);
 }
 
-void drawShellOutline(const Shell& shell, PolygonMode mode) {
-    glColor3fv(outlineColours::cyan.data());
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    drawWireQuads(shell.corners.data(), shell.faces);
-    // Back to the chosen mode, not always fill: in wireframe mode the next shell's
-    // sphere must be drawn in lines like the first.
-    glPolygonMode(GL_FRONT_AND_BACK, mode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
-}
-
-void drawShellInFlight(const Shell& shell, PolygonMode mode) {
+void drawShellInFlight(const Shell& shell, unsigned int shellList) {
     glPushMatrix();
     glTranslatef(0.0f, 0.0f, shell.position.z);
     glTranslatef(0.0f, shell.position.y, 0.0f);
     glTranslatef(shell.position.x, 0.0f, 0.0f);
-    glPushMatrix();
-    drawShell();
+    glCallList(shellList);
     glPopMatrix();
-    glPopMatrix();
-    lightingOff(mode);
-    drawShellOutline(shell, mode);
-    lightingOn(mode);
-    // The shells are drawn untextured; lightingOn has just turned texturing back on in
-    // texture-mapping mode, which would tint the next shell with a stray texture.
+}
+
+void drawShellSpheres(const SeenShells& shells, unsigned int shellList, PolygonMode mode) {
+    if (shells.count == 0) {
+        return;
+    }
+    glPushAttrib(GL_LIGHTING_BIT);
     texturingOff(mode);
+    glMaterialfv(GL_FRONT, GL_EMISSION, lighting::shellGlow.data());
+    for (int i = 0; i < shells.count; ++i) {
+        drawShellInFlight(shells.shells[i], shellList);
+    }
+    texturingOn(mode);
+    // Mesa's glPopAttrib does not bring material colours back, so the glow would
+    // redden the whole next frame; put the emission back by hand.
+    glMaterialfv(GL_FRONT, GL_EMISSION, lighting::materialEmission.data());
+    glPopAttrib();
+}
+
+void drawShellOutlines(const SeenShells& shells) {
+    glColor3fv(outlineColours::cyan.data());
+    for (int i = 0; i < shells.count; ++i) {
+        drawWireQuads(shells.shells[i].corners.data(), shells.shells[i].faces);
+    }
 }

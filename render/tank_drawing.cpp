@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A tank placed and drawn: tracks, hull, deck, turret, cannons aimed by elevation, shield
-// and outline.
+// Tanks placed and drawn part by part for all of them: tracks, hull, deck, turret, cannons
+// aimed by elevation; and their outlines.
 #include "render/tank_drawing.h"
 
-#include "render/lighting.h"
 #include "render/primitives.h"
 #include "render/quadric_shapes.h"
 #include "render/scene.h"
-#include "render/shield_drawing.h"
-#include "render/texture_table.h"
 
 #include <GL/gl.h>
 
@@ -33,46 +30,68 @@ void aimBarrel(const Cannon& cannon, const Tank& tank) {
     glRotatef(static_cast<float>(tank.elevation), 1.0f, 0.0f, 0.0f);
 }
 
-}  // namespace
-
-void drawTeamTanks(const Team& team, const TankDrawContext& context) {
-    forEachTank(team, [&](const Tank& tank) { drawTank(tank, context); });
+void drawTracks(const TankDrawOrder& order, const SceneResources& scene) {
+    for (const TrackRun& run : scene.modelLists().trackRuns) {
+        glBindTexture(GL_TEXTURE_2D, run.texture);
+        for (const Tank* tank : order.tanks) {
+            glPushMatrix();
+            placeTank(*tank);
+            glCallList(run.list);
+            glPopMatrix();
+        }
+    }
 }
 
-void drawTank(const Tank& tank, const TankDrawContext& context) {
-    if (tank.destroyed) {
-        return;
+// Each list binds its camouflage's texture first; with the tanks of one camouflage together,
+// only the first of them changes it.
+void drawHullsDecksAndTurrets(const TankDrawOrder& order) {
+    for (const Tank* tank : order.byCamouflage) {
+        glPushMatrix();
+        placeTank(*tank);
+        glCallList(tank->hull.displayListId);
+        glCallList(tank->deck.displayListId);
+        glRotatef(static_cast<float>(tank->turretYaw), 0.0f, 1.0f, 0.0f);
+        glCallList(tank->turret.displayListId);
+        glPopMatrix();
     }
-    glPushMatrix();
+}
+
+void drawCannons(const TankDrawOrder& order, const TankDrawContext& context) {
+    const SceneResources& scene = context.scene;
+    const bool wireframe = context.polygonMode == PolygonMode::Wireframe;
+    TextureName bound = NoTexture;
+    for (const TankDrawOrder::CannonDraw& draw : order.cannons) {
+        // An unknown camouflage keeps whatever texture is bound.
+        if (draw.texture != NoTexture && draw.texture != bound) {
+            glBindTexture(GL_TEXTURE_2D, draw.texture);
+            bound = draw.texture;
+        }
+        glPushMatrix();
+        placeTank(*draw.tank);
+        aimBarrel(*draw.cannon, *draw.tank);
+        if (wireframe) {
+            glCallList(scene.barrelList());
+            glCallList(scene.muzzleRingList());
+        } else {
+            glCallList(scene.filledCannonList());
+        }
+        glPopMatrix();
+    }
+}
+
+}  // namespace
+
+void placeTank(const Tank& tank) {
     glTranslatef(tank.position.x, 0.0f, 0.0f);
     glTranslatef(0.0f, 0.0f, tank.position.z);
     glTranslatef(0.0f, 1.0f, 0.0f);
     glRotatef(static_cast<float>(tank.heading), 0.0f, 1.0f, 0.0f);
-    drawTankBody(tank, context);
-    if (tank.shieldActive) {
-        drawShield(tank, context.scene.shieldBubbleList(), context.polygonMode);
-    }
-    glPopMatrix();
-    drawTankOutline(tank, context);
 }
 
-void drawTankBody(const Tank& tank, const TankDrawContext& context) {
-    glCallList(context.scene.modelLists().trackList);
-
-    glCallList(tank.hull.displayListId);
-    glCallList(tank.deck.displayListId);
-
-    glPushMatrix();
-    glRotatef(static_cast<float>(tank.turretYaw), 0.0f, 1.0f, 0.0f);
-    glCallList(tank.turret.displayListId);
-    glPopMatrix();
-
-    const int count = tank.cannonCount < 0                  ? 0
-                      : tank.cannonCount > Tank::maxCannons ? Tank::maxCannons
-                                                            : tank.cannonCount;
-    for (int i = 0; i < count; ++i) {
-        drawCannon(tank.cannons[i], tank, context);
-    }
+void drawTankBodies(const TankDrawOrder& order, const TankDrawContext& context) {
+    drawTracks(order, context.scene);
+    drawHullsDecksAndTurrets(order);
+    drawCannons(order, context);
 }
 
 void drawBarrelShape() {
@@ -101,34 +120,13 @@ void drawFilledCannonShape() {
     emitTriangles(cannon);
 }
 
-void drawCannon(const Cannon& cannon, const Tank& tank, const TankDrawContext& context) {
-    glPushMatrix();
-    aimBarrel(cannon, tank);
-    const TextureName texture = textureForCamouflage(cannon.camouflage);
-    // An unknown camouflage keeps whatever texture is bound.
-    if (texture != NoTexture) {
-        glBindTexture(GL_TEXTURE_2D, texture);
+void drawTankOutlines(const TankDrawOrder& order, const TankDrawContext& context) {
+    if (context.currentTank == nullptr) {
+        return;
     }
-    const SceneResources& scene = context.scene;
-    const bool wireframe = context.polygonMode == PolygonMode::Wireframe;
-    if (wireframe) {
-        glCallList(scene.barrelList());
-        glCallList(scene.muzzleRingList());
-    } else {
-        glCallList(scene.filledCannonList());
-    }
-    glPopMatrix();
-}
-
-void drawTankOutline(const Tank& tank, const TankDrawContext& context) {
-    lightingOff(context.polygonMode);
-    if (context.currentTank != nullptr) {
-        const bool current = tank.serial == context.currentTank->serial;
+    for (const Tank* tank : order.tanks) {
+        const bool current = tank->serial == context.currentTank->serial;
         glColor3fv(current ? outlineColours::red.data() : outlineColours::blue.data());
-        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-        drawWireQuads(tank.corners.data(), tank.faces);
-        glPolygonMode(GL_FRONT_AND_BACK,
-                      context.polygonMode == PolygonMode::Wireframe ? GL_LINE : GL_FILL);
+        drawWireQuads(tank->corners.data(), tank->faces);
     }
-    lightingOn(context.polygonMode);
 }

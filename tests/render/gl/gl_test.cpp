@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of drawing on a real GL context: texture uploads, clipping, the shell, batches against
 // GL's polygons and GLU's quadrics, whole frames against reviewed pictures, and GL state.
+#include "render/camera.h"
 #include "render/lighting.h"
 #include "render/quadric_shapes.h"
 #include "render/shell_drawing.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -125,7 +127,14 @@ TEST(SceneObjects, TheShellLooksAsTheLibrarySphereDid) {
         gluLookAt(0.9, 0.7, 1.1, 0, 0, 0, 0, 1, 0);
         placeLight();
         applyPolygonMode(mode);
-        drawShellInFlight(shell, mode);
+        drawShellInFlight(shell, sharedScene().shellList());
+        lightingOff(mode);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        SeenShells seen;
+        seen.add(shell);
+        drawShellOutlines(seen);
+        applyPolygonMode(mode);
+        lightingOn(mode);
         expectLooksAsReviewed(mode == PolygonMode::Wireframe ? "shell_wireframe" : "shell_solid");
     }
     // The muzzle ring in wireframe from in front, above and to one side: eight sides.
@@ -320,6 +329,41 @@ TEST(Frame, ScenesLookAsReviewed) {
         expectLooksAsReviewed(scene.name);
     }
     glDisable(GL_LIGHT1);
+}
+
+// A bubble tints whatever lies behind it, a tank drawn after its own included: every pixel of
+// the tank behind that the bubble covers changes when the shield comes on.
+TEST(Frame, ABubbleTintsATankBehindItDrawnLater) {
+    const auto frame = [](bool shielded, bool behind) {
+        TestGame game;
+        Tank& front = game.addTank(game.world.teamA, 20, 0);
+        front.shieldActive = shielded;
+        front.shieldKind = 1;
+        front.shieldStrength = 50;
+        game.addTank(game.world.teamA, 22, -11).destroyed = !behind;
+        // No current tank: no outlines, which are drawn over the bubbles.
+        game.world.teamA.currentPlayer->currentTank = nullptr;
+        game.look(60, 40);
+        game.draw(PolygonMode::SolidShading);
+        std::vector<std::uint8_t> rgb(viewWidth * viewHeight * 3);
+        glReadPixels(0, 0, viewWidth, viewHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        return rgb;
+    };
+    const auto plain = frame(false, false), tank = frame(false, true), bubble = frame(true, false),
+               both = frame(true, true);
+    int covered = 0, tinted = 0;
+    for (std::size_t i = 0; i < plain.size(); i += 3) {
+        const auto differ = [i](const std::vector<std::uint8_t>& a,
+                                const std::vector<std::uint8_t>& b) {
+            return !std::equal(&a[i], &a[i] + 3, &b[i]);
+        };
+        if (differ(tank, plain) && differ(bubble, plain)) {
+            ++covered;
+            tinted += differ(both, tank);
+        }
+    }
+    ASSERT_GT(covered, 20) << "the bubble covers too little of the tank behind";
+    EXPECT_EQ(tinted, covered);
 }
 
 // The frame puts back every state its drawing changed, and smoothing ends with it.
