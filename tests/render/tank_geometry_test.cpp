@@ -2,6 +2,7 @@
 // Tests of the tank's geometry: every part a closed convex solid with outward faces.
 #include "render/tank_geometry.h"
 #include "render/face_normal.h"
+#include "render/model_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -74,3 +75,19 @@ TEST(TankGeometry, EveryPartIsAClosedConvexSolidWithOutwardFaces) {
 }
 
 }  // namespace
+
+// The track is compiled as one list per run of faces of one texture, into a table of fixed size:
+// a face with a new texture would otherwise be left out of every frame.
+TEST(TankGeometry, TheTrackFitsItsTableOfTextureRuns) {
+    std::set<TextureName> seen;
+    std::size_t runs = 0;
+    TextureName last = NoTexture;
+    for (const ModelFace& face : trackGeometry().faces) {
+        ASSERT_NE(face.texture, NoTexture);
+        runs += face.texture != last;
+        EXPECT_TRUE(face.texture == last || seen.insert(face.texture).second)
+            << "a texture's faces lie apart";
+        last = face.texture;
+    }
+    EXPECT_EQ(runs, trackRunCount);
+}
